@@ -1,0 +1,15 @@
+# corv_room_library(name LIBS ...): one static library per room from the
+# room's source files, with src/ as the include root.
+function(corv_room_library name)
+  cmake_parse_arguments(R "" "" "LIBS" ${ARGN})
+  file(GLOB srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB hdrs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(NOT srcs)
+    # A room that has no code yet still links.
+    set(srcs ${CMAKE_CURRENT_BINARY_DIR}/${name}_empty.cpp)
+    file(WRITE ${srcs} "")
+  endif()
+  add_library(${name} STATIC ${srcs} ${hdrs})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${R_LIBS})
+endfunction()

@@ -1,0 +1,79 @@
+// Base of every control: twips geometry, visibility, z-order, font and the
+// mouse events, over one QWidget.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+#include "ui/Twips.h"
+
+namespace ui {
+
+class Container;
+
+struct FontSpec {
+  QString family;      // the design's font name; Fonts.cpp maps it to an installed one
+  double pointSize = 8.25;
+  bool bold = false;
+  bool italic = false;
+  int weight = -1;     // 100..900 when the design gives a weight other than normal/bold
+};
+
+class Control {
+ public:
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control();
+
+  float Left() const { return left_; }
+  float Top() const { return top_; }
+  virtual float Width() const { return width_; }
+  virtual float Height() const { return height_; }
+  void setLeft(float v);
+  void setTop(float v);
+  virtual void setWidth(float v);
+  virtual void setHeight(float v);
+  void Move(float left, float top);
+  void Move(float left, float top, float width, float height);
+
+  bool Visible() const { return visible_; }
+  void setVisible(bool v);
+
+  // 0 brings the control in front of its siblings, 1 sends it behind them.
+  void ZOrder(int position = 0);
+
+  virtual void setFont(const FontSpec& f);
+  const FontSpec& font() const { return font_; }
+
+  QWidget* widget() const { return widget_; }
+  QString name() const;
+
+  // X and Y in twips relative to the control; button is the set of buttons
+  // held (MouseButton values), shift the keyboard state (1 shift, 2 ctrl, 4 alt).
+  std::function<void(int button, int shift, float x, float y)> onMouseDown;
+  std::function<void(int button, int shift, float x, float y)> onMouseMove;
+  std::function<void()> onClick;
+
+ protected:
+  // Takes a widget already parented to the container's area.
+  Control(QWidget* widget, const QString& objectName);
+  void applyGeometry();
+  float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  bool visible_ = true;
+  FontSpec font_;
+
+ private:
+  friend class ControlEventFilter;
+  QPointer<QWidget> widget_;
+};
+
+// Something controls can be placed in: a window's inside area or a frame.
+class Container {
+ public:
+  virtual ~Container() = default;
+  virtual QWidget* area() const = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,50 @@
+// Modal pieces and program-wide operations. Each modal piece goes through one
+// replaceable handler so that tests can answer it without a person.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+namespace ui {
+
+// Message box styles and results as the windows use them.
+constexpr int kMsgInformation = 64;  // information icon, OK
+constexpr int kMsgQuestionYesNo = 36;  // question icon, Yes and No
+constexpr int kMsgResultOk = 1;
+constexpr int kMsgResultYes = 6;
+constexpr int kMsgResultNo = 7;
+
+struct DialogHandlers {
+  std::function<int(QWidget* owner, const QString& prompt, int style, const QString& title)> messageBox;
+  // Returns the chosen file, or nullopt on cancel.
+  std::function<std::optional<QString>(QWidget* owner, const QString& fileName, const QString& filter)> openFile;
+  // Returns the chosen folder's full path, or "" on cancel.
+  std::function<QString(QWidget* owner, const QString& start, const QString& title)> pickFolder;
+  std::function<void(const QString& url)> openUrl;
+  std::function<void()> endProgram;
+};
+
+// The handlers in force; they start as the real Qt dialogs.
+DialogHandlers& dialogHandlers();
+// Puts the real Qt dialogs back (tests call this in their teardown).
+void resetDialogHandlers();
+
+int MsgBox(const QString& prompt, int style, const QString& title);
+std::optional<QString> OpenFileDialog(QWidget* owner, const QString& fileName, const QString& filter);
+QString PickFolder(QWidget* owner, const QString& start, const QString& title);
+void OpenUrl(const QString& url);
+
+// Runs the pending window messages once, then returns.
+void DoEvents();
+// Ends the program at once, closing every window.
+void End();
+// The program's active top-level window, or nullptr.
+QWidget* ActiveWindow();
+
+// Maps the design's font names to installed fonts; called once at start.
+void installFontSubstitutes();
+
+}  // namespace ui

@@ -1,0 +1,61 @@
+// A top-level window whose inside area holds controls placed in twips.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "ui/Control.h"
+
+namespace ui {
+
+enum class BorderStyle { None, FixedSingle, FixedToolWindow };
+
+class Window : public Container {
+ public:
+  explicit Window(const QString& objectName);
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+  ~Window() override;
+
+  QWidget* widget() const;           // the top-level widget
+  QWidget* area() const override;    // the inside (client) area
+
+  void setCaption(const QString& caption);
+  QString Caption() const;
+  void setBorderStyle(BorderStyle s);
+  void setClientSize(float widthTwips, float heightTwips);
+  void setBackColor(Rgb c);
+  void setKeyPreview(bool on);       // key presses reach onKeyDown before any control
+  void setIcon(const QIcon& icon);
+
+  // Shows the window; the first showing centres it on the screen. With modal 1
+  // the call returns only when the window has been unloaded (or hidden).
+  void Show(int modal = 0);
+  void Hide();
+  // Closes the window for good: it is hidden, a modal Show returns, and the
+  // owner may then destroy the object.
+  void Unload();
+  bool isShown() const;
+  bool isUnloaded() const { return unloaded_; }
+
+  // Outer geometry in twips, title bar and border included.
+  float Left() const;
+  float Top() const;
+  float Width() const;
+  float Height() const;
+  void Move(float left, float top);
+
+  QString Tag;
+
+  std::function<void()> onActivate;                 // every time it becomes the active window
+  std::function<void(int keyCode, int shift)> onKeyDown;
+
+ private:
+  class Impl;
+  std::unique_ptr<Impl> d_;
+  bool unloaded_ = false;
+};
+
+}  // namespace ui
