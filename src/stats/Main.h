@@ -1,0 +1,128 @@
+// The statistics window: a borderless black window with its own title area,
+// a strip of four tabs and four pages stacked at one place, plus the busy page.
+// Controls are public so that the page layouts, the scoring routines and the
+// tests reach them by the names the rest of the program uses.
+#pragma once
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "log/PlayerStats.h"
+#include "ui/Window.h"
+
+namespace ui {
+class Chart;
+class Chooser;
+class Control;
+class Frame;
+class Image;
+class Label;
+class Line;
+class Shape;
+class TabStrip;
+}  // namespace ui
+
+class Main final : public ui::Window {
+ public:
+  explicit Main(corv::StatsState& state);
+  ~Main() override;
+
+  corv::StatsState& state() { return state_; }
+
+  // Title area, in the window itself.
+  ui::Image* imgTitle = nullptr;
+  ui::Label* lbTitleStats = nullptr;
+  ui::Label* lbTitleVersion = nullptr;
+  ui::Line* lnTitle = nullptr;
+  ui::Line* Line5 = nullptr;
+  ui::Line* Line4 = nullptr;
+  ui::Line* Line1 = nullptr;
+  ui::Line* Line2 = nullptr;
+  ui::Line* Line3 = nullptr;
+  ui::Label* lbClose = nullptr;  // the close glyph
+
+  ui::TabStrip* SSTab = nullptr;
+  std::array<ui::Frame*, 4> Tabb{};  // the pages, one per tab
+  ui::Frame* tbThink = nullptr;      // the busy page
+  ui::Label* Label1 = nullptr;       // "Generating Statistics...."
+
+  // One of each per page, element p on page p.
+  std::array<ui::Chooser*, 4> cbView{};
+  std::array<ui::Chart*, 4> Graph{};
+  std::array<ui::Image*, 4> imgBack{};
+
+  ui::Label* lbGenTitle = nullptr;
+  ui::Label* lbResTitle = nullptr;  // inside Frame1
+  ui::Label* lbUnitTitle = nullptr;
+  ui::Label* lbCombatTitle = nullptr;
+  ui::Frame* Frame1 = nullptr;
+
+  // Row i of each page.
+  std::array<ui::Label*, 8> lbGen{}, lbRes{}, lbUnit{}, lbCombat{};
+  std::array<ui::Label*, 8> lbGenVal{}, lbResVal{}, lbUnitVal{}, lbCombatVal{};
+  std::array<ui::Shape*, 8> lnGen{}, lnGen2{}, lnGen3{}, lnRes{}, lnUnit{}, lnCombat{};
+
+  std::array<ui::Shape*, 3> legGeneral{};
+  std::array<ui::Shape*, 5> legRes{};
+  std::array<ui::Shape*, 8> legUnit{}, legCombat{};
+
+  // Where the mouse was last pressed on the title artwork or the "Stats"
+  // label, relative to that control.
+  float DragX = 0;
+  float DragY = 0;
+
+  // Called by lbClose_Click after the window hides: shows the launcher.
+  std::function<void()> showLauncher;
+
+  // The public operations the launcher calls.
+  void openLog(const QString& path);
+  void DoStats();
+
+  // Page layouts and views, shared by DoStats and the view chooser.
+  void LayoutSummaryPage(const std::string& Category);
+  void LayoutPlayerPage(const std::string& Category);
+  void ShowSummaryView();
+  void ShowPlayerView(int p);
+
+  // Event handlers; the controls' events are wired to them, and tests call
+  // them as a user's action would.
+  void Form_Load();
+  void Form_Activate();
+  void imgTitle_MouseDown(int button, int shift, float x, float y);
+  void imgTitle_MouseMove(int button, int shift, float x, float y);
+  void lbTitleStats_MouseDown(int button, int shift, float x, float y);
+  void lbTitleStats_MouseMove(int button, int shift, float x, float y);
+  void lbClose_Click();
+  void lbClose_MouseMove(int button, int shift, float x, float y);
+  void SSTab_Click(int previousTab);
+  void cbView_Click(int Index);
+  void Graph_Event(int index);
+
+  // Repaints the window; the chart event and the view chooser end with it.
+  void refreshWindow();
+
+ private:
+  template <class T, class... Args>
+  T* make(Args&&... args);
+  void buildTitle();
+  void buildPages();
+  void buildPage(int p);
+  void buildOverviewRows();
+  void buildCategoryRows(std::array<ui::Label*, 8>& rows, std::array<ui::Label*, 8>& values,
+                         std::array<ui::Shape*, 8>& bars, int page, const char* rowName,
+                         const char* valueName, const char* barName);
+  void buildLegends();
+  void buildCharts();
+  void buildBusyPage();
+  void wireEvents();
+  void dragTo(int button, float x, float y);
+
+  corv::StatsState& state_;
+  // Every control, in creation order; destroyed in reverse so that children
+  // go before the frames holding them.
+  std::vector<std::unique_ptr<ui::Control>> owned_;
+};
