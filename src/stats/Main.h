@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "log/PlayerStats.h"
@@ -107,19 +108,24 @@ class Main final : public ui::Window {
 
  private:
   template <class T, class... Args>
-  T* make(Args&&... args);
+  T* make(Args&&... args) {
+    auto control = std::make_unique<T>(std::forward<Args>(args)...);
+    T* raw = control.get();
+    owned_.push_back(std::move(control));
+    return raw;
+  }
+  void buildWindow();
   void buildTitle();
+  void buildTabStrip();
   void buildPages();
-  void buildPage(int p);
-  void buildOverviewRows();
-  void buildCategoryRows(std::array<ui::Label*, 8>& rows, std::array<ui::Label*, 8>& values,
-                         std::array<ui::Shape*, 8>& bars, int page, const char* rowName,
-                         const char* valueName, const char* barName);
+  void buildRows(int page, std::array<ui::Label*, 8>& rows, std::array<ui::Label*, 8>& values,
+                 const char* rowName, const char* valueName);
+  void buildBars();
   void buildLegends();
   void buildCharts();
   void buildBusyPage();
   void wireEvents();
-  void dragTo(int button, float x, float y);
+  void dragBy(int button, float x, float y);
 
   corv::StatsState& state_;
   // Every control, in creation order; destroyed in reverse so that children
