@@ -1,0 +1,38 @@
+// The settings store: typed values kept under a hive, a key path and a value
+// name, as the Windows registry keeps them. There is no registry here, so the
+// store is a small text file of our own in the user's config folder.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace shell {
+
+using RegHive = std::uint32_t;
+inline constexpr RegHive HKEY_LOCAL_MACHINE = 0x80000002u;
+
+// Value types as the registry numbers them; only REG_SZ is read as text.
+inline constexpr std::uint32_t REG_SZ = 1;
+inline constexpr std::uint32_t REG_EXPAND_SZ = 2;
+
+// The text of a REG_SZ value, up to its first NUL (all of it when it has none).
+// nullopt when the key or the value is missing, when the value is of another
+// type, or when the store cannot be read or is corrupt.
+std::optional<std::string> ReadRegString(RegHive hive, const std::string& keyPath, const std::string& valueName);
+
+// Stores text as REG_SZ: its bytes, unchanged, and a closing NUL. Creates the
+// key when needed and keeps every other value. A store that cannot be written
+// is left as it was, silently: the value then reads as before.
+void WriteRegString(RegHive hive, const std::string& keyPath, const std::string& valueName,
+                    const std::string& text);
+
+// The folder that holds the store's own folder. Empty (the start state) means
+// the user's config folder: $XDG_CONFIG_HOME, else ~/.config. Tests point it
+// at a temporary folder so that they never touch the user's settings.
+void setRegistryRoot(const std::string& folder);
+
+// The store file in use: <root>/corvaneth-stats/registry.ini.
+std::string registryFilePath();
+
+}  // namespace shell
