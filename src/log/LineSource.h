@@ -1,0 +1,112 @@
+// Streaming a log's bytes in large chunks and cutting them into lines, so a
+// read holds one chunk and one line whatever the file's size.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace corv::logio {
+
+// Big enough that the per-read cost vanishes, small enough to stay in cache.
+inline constexpr std::size_t kChunkBytes = std::size_t{1} << 18;
+
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+  // Up to n bytes into buf; 0 at the end of the input or on a read error.
+  virtual std::size_t read(char* buf, std::size_t n) = 0;
+  virtual bool failed() const = 0;
+};
+
+class FileSource final : public ByteSource {
+ public:
+  explicit FileSource(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {}
+  ~FileSource() override {
+    if (file_) std::fclose(file_);
+  }
+  FileSource(const FileSource&) = delete;
+  FileSource& operator=(const FileSource&) = delete;
+
+  bool isOpen() const { return file_ != nullptr; }
+  std::size_t read(char* buf, std::size_t n) override { return file_ ? std::fread(buf, 1, n, file_) : 0; }
+  bool failed() const override { return !file_ || std::ferror(file_) != 0; }
+
+ private:
+  std::FILE* file_;
+};
+
+class StreamSource final : public ByteSource {
+ public:
+  explicit StreamSource(std::istream& in) : in_(in) {}
+  std::size_t read(char* buf, std::size_t n) override;
+  bool failed() const override;
+
+ private:
+  std::istream& in_;
+};
+
+inline const char* findByte(const char* p, const char* end, char c) {
+  const void* hit = std::memchr(p, c, static_cast<std::size_t>(end - p));
+  return hit ? static_cast<const char*>(hit) : end;
+}
+
+// Calls onLine(std::string_view) for every line of the source in order. A line
+// ends at CR LF, CR or LF, and those bytes are not part of it; a last line
+// without an ending still counts, an ending at the very end adds no empty line.
+// `carry` holds a line that straddles two chunks; the view passed to onLine is
+// valid only during the call.
+template <class OnLine>
+void forEachLine(ByteSource& src, std::string& carry, OnLine&& onLine) {
+  const std::unique_ptr<char[]> chunk(new char[kChunkBytes]);
+  bool partial = false;    // carry holds the start of an unfinished line
+  bool dropLF = false;     // the previous chunk ended in CR: an LF first is its pair
+  carry.clear();
+  for (;;) {
+    const std::size_t n = src.read(chunk.get(), kChunkBytes);
+    if (n == 0) break;
+    const char* p = chunk.get();
+    const char* const end = p + n;
+    if (dropLF) {
+      dropLF = false;
+      if (*p == '\n') ++p;
+    }
+    // The next CR and the next LF are looked up only once passed, so a file
+    // with one kind of ending scans for the other kind once per chunk.
+    const char* nextCR = findByte(p, end, '\r');
+    const char* nextLF = findByte(p, end, '\n');
+    while (p < end) {
+      if (nextCR < p) nextCR = findByte(p, end, '\r');
+      if (nextLF < p) nextLF = findByte(p, end, '\n');
+      const char* const eol = std::min(nextCR, nextLF);
+      if (eol == end) {
+        carry.append(p, end);
+        partial = true;
+        break;
+      }
+      if (partial) {
+        carry.append(p, eol);
+        onLine(std::string_view(carry));
+        carry.clear();
+        partial = false;
+      } else {
+        onLine(std::string_view(p, static_cast<std::size_t>(eol - p)));
+      }
+      p = eol + 1;
+      if (*eol == '\r') {
+        if (p == end)
+          dropLF = true;
+        else if (*p == '\n')
+          ++p;
+      }
+    }
+  }
+  if (partial) onLine(std::string_view(carry));
+}
+
+}  // namespace corv::logio

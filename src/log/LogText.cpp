@@ -1,0 +1,106 @@
+// Number reading, text decoding and the byte sources shared by the readers.
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <istream>
+#include <system_error>
+
+#include "log/LineSource.h"
+#include "log/LogReader.h"
+
+namespace corv {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
+
+std::string LogProblem::text() const {
+  if (line <= 0) return reason;
+  return "line " + std::to_string(line) + ": " + reason;
+}
+
+double ReadLogNumber(std::string_view t) {
+  std::size_t i = 0;
+  const auto skipBlanks = [&] {
+    while (i < t.size() && isBlank(t[i])) ++i;
+  };
+  skipBlanks();
+  bool negative = false;
+  if (i < t.size() && (t[i] == '+' || t[i] == '-')) {
+    negative = t[i] == '-';
+    ++i;
+  }
+  // The digits are gathered without the blanks between them and handed to a
+  // correctly rounding conversion, so 2.5 is exactly 2.5 and ties stay ties.
+  std::string digits;
+  bool wholeNonZero = false;
+  for (skipBlanks(); i < t.size() && isDigit(t[i]); skipBlanks()) {
+    wholeNonZero = wholeNonZero || t[i] != '0';
+    digits += t[i++];
+  }
+  bool anyDigit = !digits.empty();
+  if (i < t.size() && t[i] == '.') {
+    ++i;
+    const std::size_t point = digits.size();
+    digits += '.';
+    for (skipBlanks(); i < t.size() && isDigit(t[i]); skipBlanks()) digits += t[i++];
+    if (digits.size() == point + 1)
+      digits.pop_back();
+    else
+      anyDigit = true;
+  }
+  if (!anyDigit) return 0.0;
+  double value = 0.0;
+  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                         std::chars_format::fixed);
+  (void)end;
+  if (ec == std::errc::result_out_of_range)
+    value = wholeNonZero ? HUGE_VAL : 0.0;  // too large, or too small to tell from 0
+  else if (ec != std::errc())
+    value = 0.0;
+  return negative ? -value : value;
+}
+
+std::string DecodeWindows1252(std::string_view bytes) {
+  // 0x80..0x9F; the unassigned bytes keep their own value.
+  static constexpr std::array<char16_t, 32> kHigh = {
+      0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+      0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+  std::string out;
+  out.reserve(bytes.size());
+  for (const char ch : bytes) {
+    const auto b = static_cast<unsigned char>(ch);
+    if (b < 0x80) {
+      out += ch;
+      continue;
+    }
+    const unsigned cp = b < 0xA0 ? kHigh[b - 0x80] : b;
+    if (cp < 0x800) {
+      out += static_cast<char>(0xC0 | (cp >> 6));
+    } else {
+      out += static_cast<char>(0xE0 | (cp >> 12));
+      out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    }
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+  return out;
+}
+
+namespace logio {
+
+std::size_t StreamSource::read(char* buf, std::size_t n) {
+  if (!in_.good()) return 0;
+  in_.read(buf, static_cast<std::streamsize>(n));
+  return static_cast<std::size_t>(in_.gcount());
+}
+
+bool StreamSource::failed() const { return in_.bad(); }
+
+}  // namespace logio
+
+}  // namespace corv
