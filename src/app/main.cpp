@@ -1,9 +1,24 @@
+// Starts Qt, creates the shared state and shows the launcher.
 #include <QApplication>
-#include <QLabel>
+#include <QIcon>
+
+#include "assets/Assets.h"
+#include "log/PlayerStats.h"
+#include "shell/Startup.h"
+#include "ui/Dialogs.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QLabel placeholder(QStringLiteral("Corvaneth Stats"));
-  placeholder.show();
+  QApplication::setApplicationName(QStringLiteral("Corvaneth Stats"));
+  QApplication::setDesktopFileName(QStringLiteral("corvaneth-stats"));
+  QIcon icon;
+  icon.addFile(QString::fromLatin1(corv::assets::kIcon32));
+  icon.addFile(QString::fromLatin1(corv::assets::kIcon16));
+  QApplication::setWindowIcon(icon);
+  ui::installFontSubstitutes();
+
+  corv::StatsState state;
+  shell::Startup launcher(state);
+  launcher.Show();
   return app.exec();
 }

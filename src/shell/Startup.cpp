@@ -1,0 +1,179 @@
+#include "shell/Startup.h"
+
+#include <QFileInfo>
+#include <QPixmap>
+
+#include "assets/Assets.h"
+#include "shell/About.h"
+#include "shell/BrowseFolders.h"
+#include "shell/Registry.h"
+#include "stats/Main.h"
+#include "ui/Controls.h"
+#include "ui/Dialogs.h"
+
+namespace shell {
+
+namespace {
+
+const ui::FontSpec kTitleFont{QStringLiteral("Verdana"), 14.25, true};
+const ui::FontSpec kMenuFont{QStringLiteral("Verdana"), 9.0, true};
+
+struct MenuEntry {
+  int index;
+  const char* caption;
+  float left, top, width;
+};
+
+// Screen order, top to bottom.
+constexpr std::array<MenuEntry, 4> kMenu{{
+    {0, "About Corvaneth Stats", 930, 1230, 2340},
+    {1, "Check for Update", 1245, 1710, 1710},
+    {3, "Open Game Log", 1305, 2190, 1590},
+    {2, "Quit Tarquil", 1425, 2670, 1350},
+}};
+
+enum MenuIndex { kAbout = 0, kCheckForUpdate = 1, kQuit = 2, kOpenGameLog = 3 };
+
+QString programTitle() { return QString::fromLatin1(kProgramTitle); }
+
+// The file-open dialog's name is used only when it names a normal file that
+// is there: not a folder, not hidden.
+bool isNormalFile(const QString& path) {
+  const QFileInfo info(path);
+  return info.exists() && info.isFile() && !info.isHidden();
+}
+
+}  // namespace
+
+Startup::Startup(corv::StatsState& state) : ui::Window(QStringLiteral("Startup")), state_(state) {
+  setCaption(QStringLiteral("Corvaneth Stats"));
+  setBorderStyle(ui::BorderStyle::FixedSingle);
+  setBackColor(ui::kBlack);
+  setClientSize(4200, 3390);
+
+  // Made first so that it lies behind every other control.
+  back_ = std::make_unique<ui::Image>(*this, QStringLiteral("Image1"));
+  Image1 = back_.get();
+  Image1->setStretch(true);
+  Image1->setPicture(QPixmap(QString::fromLatin1(corv::assets::kLauncherPicture)));
+  Image1->Move(-840, -60, 6360, 3660);
+  Image1->onMouseMove = [this](int b, int s, float x, float y) { Image1_MouseMove(b, s, x, y); };
+
+  title_ = std::make_unique<ui::Label>(*this, QStringLiteral("Label1"));
+  Label1 = title_.get();
+  Label1->setFont(kTitleFont);
+  Label1->setForeColor(ui::kWhite);
+  Label1->setCaption(QStringLiteral("Corvaneth Stats"));
+  Label1->Move(705, 420);
+
+  rule_ = std::make_unique<ui::Line>(*this, QStringLiteral("Line1"));
+  Line1 = rule_.get();
+  Line1->setPoints(720, 780, 3480, 780);
+  Line1->setBorderColor(ui::kWhite);
+
+  for (const MenuEntry& e : kMenu) {
+    auto label = std::make_unique<ui::Label>(*this, QStringLiteral("lbMenu_%1").arg(e.index));
+    label->setFont(kMenuFont);
+    label->setForeColor(ui::kLightBlue);
+    label->setCaption(QString::fromLatin1(e.caption));
+    label->Move(e.left, e.top);
+    const int index = e.index;
+    label->onMouseDown = [this, index](int b, int s, float x, float y) { lbMenu_MouseDown(index, b, s, x, y); };
+    label->onMouseMove = [this, index](int b, int s, float x, float y) { lbMenu_MouseMove(index, b, s, x, y); };
+    lbMenu[static_cast<std::size_t>(index)] = label.get();
+    menu_[static_cast<std::size_t>(index)] = std::move(label);
+  }
+
+  CD.Filter = QStringLiteral("Corvaneth Game Logs (*.txt)|*.txt");
+  CD.owner = widget();
+
+  onActivate = [this] { Form_Activate(); };
+}
+
+Startup::~Startup() = default;
+
+Main& Startup::mainWindow() {
+  if (!main_) {
+    main_ = std::make_unique<Main>(state_);
+    main_->showLauncher = [this] { Show(); };
+  }
+  return *main_;
+}
+
+QString Startup::presetFileName() const {
+  // This platform separates folders with "/".
+  return QString::fromStdString(state_.GamePath) + QStringLiteral("/*.txt");
+}
+
+void Startup::Form_Activate() {
+  Image1_MouseMove(0, 0, 0, 0);
+
+  state_.GamePath = ReadRegString(HKEY_LOCAL_MACHINE, kSettingKey, kSettingValue).value_or(std::string());
+  if (state_.GamePath.empty()) {
+    ui::MsgBox(QStringLiteral("This is the first time that you run Tarquil.\r\n"
+                              "Please specify your Corvaneth folder now."),
+               ui::kMsgInformation, programTitle());
+    state_.GamePath =
+        BrowseForFolder(QStringLiteral("/"), QStringLiteral("Save Updated Files to the following Folder:")).toStdString();
+    // An empty answer is stored too, so the prompt comes again next time.
+    WriteRegString(HKEY_LOCAL_MACHINE, kSettingKey, kSettingValue, state_.GamePath);
+  }
+
+  CD.FileName = presetFileName();
+}
+
+void Startup::Image1_MouseMove(int, int, float, float) {
+  for (ui::Label* entry : lbMenu) entry->setForeColor(ui::kLightBlue);
+}
+
+void Startup::lbMenu_MouseMove(int Index, int, int, float, float) {
+  lbMenu[static_cast<std::size_t>(Index)]->setForeColor(ui::kRed);
+}
+
+// Any button acts: the action starts when it goes down.
+void Startup::lbMenu_MouseDown(int Index, int, int, float, float) {
+  switch (Index) {
+    case kAbout: {
+      auto about = std::make_unique<About>();
+      about->Show(1);
+      break;
+    }
+    case kCheckForUpdate:
+      if (ui::MsgBox(QStringLiteral("Check on the internet for a new version of Corvaneth Stats?"),
+                     ui::kMsgQuestionYesNo, programTitle()) == ui::kMsgResultYes)
+        ui::OpenUrl(QString::fromLatin1(kWebPageUrl));
+      break;
+    case kQuit:
+      ui::End();
+      break;
+    case kOpenGameLog:
+      openGameLog();
+      break;
+    default:
+      break;
+  }
+}
+
+void Startup::openGameLog() {
+  CD.ShowOpen();
+  const QString chosen = CD.FileName;
+  if (chosen == presetFileName() || chosen == QStringLiteral("*.txt") || !isNormalFile(chosen)) return;
+
+  Main& stats = mainWindow();
+  stats.tbThink->ZOrder(0);
+  stats.Show();
+  ui::DoEvents();
+  stats.openLog(chosen);
+
+  // The flag reads as a number: empty or 0 means the log was valid.
+  if (stats.Tag.trimmed().toDouble() == 0.0) {
+    Hide();
+    stats.DoStats();
+    stats.tbThink->ZOrder(1);
+  } else {
+    stats.Tag = QStringLiteral("0");
+    stats.Hide();
+  }
+}
+
+}  // namespace shell
