@@ -7,7 +7,6 @@
 void Main::openLog(const QString&) {}
 void Main::DoStats() {}
 void Main::LayoutSummaryPage(const std::string&) {}
-void Main::LayoutPlayerPage(const std::string&) {}
 void Main::ShowSummaryView() {}
 void Main::ShowPlayerView(int) {}
 void Main::cbView_Click(int) {}
