@@ -1,0 +1,109 @@
+// Reading a large game log end to end: the version check and the parse, as
+// opening a log does. The log (100 MB by default; CORV_BENCH_LOG_MB sets
+// another size) is written once to the temporary folder and reused: mostly
+// event lines that the reader skips, then the eight player blocks.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "log/LogReader.h"
+#include "log/PlayerStats.h"
+
+namespace {
+
+std::uintmax_t wantedBytes() {
+  const char* mb = std::getenv("CORV_BENCH_LOG_MB");
+  const long n = mb ? std::atol(mb) : 100;
+  return static_cast<std::uintmax_t>(n > 0 ? n : 100) << 20;
+}
+
+void writePlayer(std::ofstream& out, int k) {
+  const auto n = [k](int v) { return std::to_string(v + 37 * k); };
+  out << "*************\r\nStatistics for player " << k + 1 << "\r\n*************\r\n"
+      << "Player Name: Player" << k + 1 << "\r\nPlayer Race: R" << (k % 2) + 1 << "\r\nPlayer Team: " << k % 2
+      << "\r\nTime Of Death : " << (k % 3 ? "0" : n(1800)) << "\r\nRU's Started With: 3000\r\n"
+      << "RU's Collected   : " << n(40000) << "\r\nRU's Spent       : " << n(38000)
+      << "\r\nRU's Given       : " << n(500) << "\r\nRU's Received    : " << n(700)
+      << "\r\nRU's Injected    : 2000\r\nRU's via Bounties: " << n(900) << "\r\nRU's Generated: " << n(43000)
+      << "\r\nCurrent RU's(det): " << n(2400) << "\r\n";
+  for (int d = 0; d < 8; ++d) out << "Total Damage Against Player " << d << ": " << (d == k ? "0" : n(9000 + d)) << "\r\n";
+  out << "Total Aquired Ships By Class:\r\nCLASS_Carrier:\t1\r\nCLASS_Destroyer:\t" << k % 3
+      << "\r\nCLASS_Frigate:\t" << n(5) << "\r\nCLASS_Corvette:\t" << n(9) << "\r\nCLASS_Fighter:\t" << n(20)
+      << "\r\nCLASS_Resource:\t6\r\nCLASS_NonCombat:\t3\r\nCLASS_HeavyCruiser:\t" << k % 2
+      << "\r\nTotal Kills: " << n(40) << "\r\nTotal Losses: " << n(30) << "\r\n\r\n";
+}
+
+const std::string& benchLog() {
+  static const std::string path = [] {
+    const std::uintmax_t bytes = wantedBytes();
+    const auto p = std::filesystem::temp_directory_path() /
+                   ("corv-bench-log-" + std::to_string(bytes >> 20) + "mb.txt");
+    std::error_code ec;
+    if (std::filesystem::exists(p, ec) && std::filesystem::file_size(p, ec) >= bytes) return p.string();
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out << "Corvaneth Multiplayer Game Log\r\nBuild 1.00 (Release)\r\nMap: Veil of Ash (8 players)\r\n\r\n";
+    static const char* const kEvents[] = {
+        "] Player 3 built Assault Frigate at sector 12,40\r\n",
+        "] Kestrel: push the left flank, Pulse Lance ships incoming\r\n",
+        "] Player 6 lost Light Corvette to Player 2\r\n",
+        "] Resource Collector docked, 150 RU delivered\r\n",
+        "] Morrow: gg\r\n",
+        "] Player 1 research complete: Plasma Bomb Launcher\r\n"};
+    std::uintmax_t written = 0;
+    for (unsigned i = 0; written < bytes; ++i) {
+      std::string line = "[";
+      line.append(std::to_string(i / 3600 % 100)).append(":").append(std::to_string(i / 60 % 60));
+      line.append(":").append(std::to_string(i % 60)).append(kEvents[i % std::size(kEvents)]);
+      out << line;
+      written += line.size();
+    }
+    for (int k = 0; k < 8; ++k) writePlayer(out, k);
+    out << "End Of Log\r\n";
+    return p.string();
+  }();
+  return path;
+}
+
+void setBytes(benchmark::State& state) {
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(std::filesystem::file_size(benchLog())));
+}
+
+void BM_OpenLog(benchmark::State& state) {
+  const std::string& path = benchLog();
+  for (auto _ : state) {
+    corv::StatsState s;
+    s.PlayerIndex = -1.0f;
+    const std::string version = corv::GetLogVersion(path);
+    auto problem = version == "1.04" ? corv::ParseLog104(s, path) : corv::ParseLog100(s, path);
+    benchmark::DoNotOptimize(problem);
+    if (s.PlayerIndex != 7.0f || problem) state.SkipWithError("the log did not read as eight players");
+  }
+  setBytes(state);
+}
+BENCHMARK(BM_OpenLog)->Unit(benchmark::kMillisecond);
+
+void BM_GetLogVersion(benchmark::State& state) {
+  const std::string& path = benchLog();
+  for (auto _ : state) benchmark::DoNotOptimize(corv::GetLogVersion(path));
+  setBytes(state);
+}
+BENCHMARK(BM_GetLogVersion)->Unit(benchmark::kMillisecond);
+
+void BM_ParseLog100(benchmark::State& state) {
+  const std::string& path = benchLog();
+  for (auto _ : state) {
+    corv::StatsState s;
+    s.PlayerIndex = -1.0f;
+    benchmark::DoNotOptimize(corv::ParseLog100(s, path));
+  }
+  setBytes(state);
+}
+BENCHMARK(BM_ParseLog100)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
