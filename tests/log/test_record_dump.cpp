@@ -32,7 +32,8 @@ TEST_P(GoldenDumpTest, MatchesTheExpectedFile) {
 
 INSTANTIATE_TEST_SUITE_P(SampleLogs, GoldenDumpTest,
                          ::testing::Values("log_v100_four_players", "log_v104_three_players", "log_v100_quirks",
-                                           "log_v104_bad_value"));
+                                           "log_v104_bad_value"),
+                         [](const auto& info) { return std::string(info.param); });
 
 TEST(RecordDump, AMissingLogSaysSo) {
   StatsState state;
@@ -44,6 +45,7 @@ TEST(RecordDump, AMissingLogSaysSo) {
 }
 
 struct FloatCase {
+  const char* name;
   float value;
   const char* text;
 };
@@ -53,9 +55,11 @@ class PlainFloatTest : public ::testing::TestWithParam<FloatCase> {};
 TEST_P(PlainFloatTest, PrintsThePlainWay) { EXPECT_EQ(PlainFloat(GetParam().value), GetParam().text); }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PlainFloatTest,
-                         ::testing::Values(FloatCase{-1.0f, "-1"}, FloatCase{-0.5f, "-0.5"}, FloatCase{0.0f, "0"},
-                                           FloatCase{0.5f, "0.5"}, FloatCase{3.0f, "3"}, FloatCase{7.5f, "7.5"},
-                                           FloatCase{99.0f, "99"}, FloatCase{10000000.0f, "10000000"}));
+                         ::testing::Values(FloatCase{"MinusOne", -1.0f, "-1"}, FloatCase{"MinusHalf", -0.5f, "-0.5"},
+                                           FloatCase{"Zero", 0.0f, "0"}, FloatCase{"Half", 0.5f, "0.5"},
+                                           FloatCase{"Three", 3.0f, "3"}, FloatCase{"SevenAndAHalf", 7.5f, "7.5"},
+                                           FloatCase{"Large", 10000000.0f, "10000000"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace corv
