@@ -2,6 +2,7 @@
 // mouse events, over one QWidget.
 #pragma once
 
+#include <QFont>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -20,6 +21,9 @@ struct FontSpec {
   bool italic = false;
   int weight = -1;     // 100..900 when the design gives a weight other than normal/bold
 };
+
+// The Qt font for a design font (its family goes through the substitutes).
+QFont toQFont(const FontSpec& f);
 
 class Control {
  public:
@@ -59,14 +63,19 @@ class Control {
  protected:
   // Takes a widget already parented to the container's area.
   Control(QWidget* widget, const QString& objectName);
-  void applyGeometry();
+  // Places the widget from the twips geometry; a line places itself from its points.
+  virtual void applyGeometry();
   float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   bool visible_ = true;
   FontSpec font_;
+  // Controls with a mouse of their own (chooser, tab strip, chart) still report
+  // MouseDown and MouseMove, but keep the events and raise their click their own way.
+  bool ownMouseHandling_ = false;
 
  private:
   friend class ControlEventFilter;
   QPointer<QWidget> widget_;
+  bool leftPressed_ = false;  // a left press on this control awaits its release (the click)
 };
 
 // Something controls can be placed in: a window's inside area or a frame.

@@ -25,9 +25,12 @@ class Label final : public Control {
 
  private:
   void resizeToCaption();
+  void applyBackground();
   QString caption_;
   Rgb fore_ = 0;
+  Rgb back_ = kWhite;
   bool autoSize_ = true;
+  bool transparent_ = true;
 };
 
 // A rectangle filled solid with FillColor, with a one-pixel border.
@@ -56,6 +59,10 @@ class Line final : public Control {
   void setBorderColor(Rgb c);
   int BorderWidth() const { return penWidth_; }
   void setBorderWidth(int pixels);
+
+ protected:
+  // Moving a line (Left, Top) shifts both its points; its extent stays.
+  void applyGeometry() override;
 
  private:
   float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;

@@ -44,7 +44,17 @@ void End();
 // The program's active top-level window, or nullptr.
 QWidget* ActiveWindow();
 
-// Maps the design's font names to installed fonts; called once at start.
+// Maps the design's font names to installed fonts; called once at start (and
+// by the first control made, so metrics never depend on the caller's order).
 void installFontSubstitutes();
+
+// How the real dialogs read the windows' texts; public so they can be tested.
+// A path as this platform writes it (a backslash is a folder separator here).
+QString localPath(const QString& path);
+// "Text (*.txt)|*.txt|..." as Qt's "Text (*.txt);;..." filter.
+QString qtFileFilter(const QString& filter);
+// Where the file-open dialog starts for a preset file name: the folder of a
+// pattern such as "games\*.txt", or the named file itself.
+QString openDialogStart(const QString& fileName);
 
 }  // namespace ui

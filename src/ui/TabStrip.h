@@ -19,6 +19,9 @@ class TabStrip final : public Control {
   void userClick(int t);
   std::function<void(int previousTab)> onTabClick;
   QTabBar* bar() const;
+
+ private:
+  int previous_ = 0;  // the tab current before the latest change
 };
 
 }  // namespace ui

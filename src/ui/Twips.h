@@ -11,7 +11,16 @@ namespace ui {
 
 constexpr float kTwipsPerPixel = 15.0f;
 
-inline int toPixels(float twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
+// Values beyond any screen (or not numbers) are held to a range Qt accepts,
+// so a wild computed size cannot wrap around or overflow.
+inline int toPixels(float twips) {
+  if (!std::isfinite(twips)) return 0;
+  const float px = twips / kTwipsPerPixel;
+  constexpr float kLimit = 1 << 24;
+  if (px > kLimit) return 1 << 24;
+  if (px < -kLimit) return -(1 << 24);
+  return static_cast<int>(std::lround(px));
+}
 inline float toTwips(double pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
 
 using corv::Rgb;

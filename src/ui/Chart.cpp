@@ -1,0 +1,243 @@
+#include "ui/Chart.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <array>
+
+namespace ui {
+
+namespace {
+
+// More columns than any chart of the program has; beyond it writes are ignored.
+constexpr int kMaxColumns = 256;
+
+// Colours of series whose colour the program never set.
+constexpr std::array<Rgb, 8> kDefaultPalette{
+    corv::rgb(0, 128, 192),   corv::rgb(192, 64, 64),  corv::rgb(64, 160, 64),  corv::rgb(224, 192, 64),
+    corv::rgb(160, 96, 192),  corv::rgb(64, 192, 192), corv::rgb(224, 128, 64), corv::rgb(160, 160, 160)};
+
+Rgb defaultColour(int series) { return kDefaultPalette[static_cast<std::size_t>(series - 1) % kDefaultPalette.size()]; }
+
+double numberOf(const QString& text) {
+  bool ok = false;
+  const double v = QLocale::c().toDouble(text.trimmed(), &ok);
+  return ok && std::isfinite(v) ? v : 0.0;
+}
+
+QFont smallFont() {
+  QFont f;
+  f.setPointSizeF(7);
+  return f;
+}
+
+}  // namespace
+
+// The Qt Charts view: one pie series or one bar series with a set per
+// column. Values and colours are changed in place; only a new kind or column
+// count builds the series again.
+class Chart::View final : public QChartView {
+ public:
+  // The chart is handed to the view's constructor: a chart replaced later by
+  // setChart would be left to its fate.
+  explicit View(QWidget* parent) : QChartView(new QChart, parent), chart_(chart()) {
+    chart_->setTheme(QChart::ChartThemeDark);
+    chart_->setAnimationOptions(QChart::NoAnimation);
+    chart_->setBackgroundVisible(false);
+    chart_->setPlotAreaBackgroundVisible(false);
+    chart_->setBackgroundRoundness(0);
+    chart_->setMargins(QMargins(2, 2, 2, 2));
+    chart_->legend()->hide();
+    chart_->setTitleFont(smallFont());
+    chart_->setTitleBrush(QBrush(QColor(224, 224, 224)));
+    setRenderHint(QPainter::Antialiasing);
+    setFrameShape(QFrame::NoFrame);
+    setBackgroundBrush(Qt::NoBrush);
+    setAutoFillBackground(false);
+    viewport()->setAutoFillBackground(false);
+    setStyleSheet(QStringLiteral("background: transparent"));
+  }
+
+  void build(Kind kind, const QString& rowLabel, const std::vector<QString>& data, const std::vector<Rgb>& colours) {
+    chart_->removeAllSeries();
+    for (QAbstractAxis* a : chart_->axes()) {
+      chart_->removeAxis(a);
+      delete a;
+    }
+    pie_ = nullptr;
+    bars_ = nullptr;
+    sets_.clear();
+    categories_ = nullptr;
+    values_ = nullptr;
+
+    if (kind == Kind::Pie2D) {
+      pie_ = new QPieSeries;
+      pie_->setPieSize(0.85);
+      for (std::size_t i = 0; i < data.size(); ++i) pie_->append(QString(), 0);
+      chart_->addSeries(pie_);
+      chart_->setTitle(rowLabel);
+    } else {
+      bars_ = new QBarSeries;
+      bars_->setBarWidth(0.9);
+      for (std::size_t i = 0; i < data.size(); ++i) {
+        auto* set = new QBarSet(QString());
+        set->append(0);
+        bars_->append(set);
+        sets_.push_back(set);
+      }
+      chart_->addSeries(bars_);
+      chart_->setTitle(QString());
+      categories_ = new QBarCategoryAxis;
+      categories_->append(rowLabel.isEmpty() ? QStringLiteral(" ") : rowLabel);
+      categories_->setLabelsFont(smallFont());
+      chart_->addAxis(categories_, Qt::AlignBottom);
+      bars_->attachAxis(categories_);
+      values_ = new QValueAxis;
+      values_->setLabelFormat(QStringLiteral("%.0f"));
+      values_->setLabelsFont(smallFont());
+      values_->setTickCount(5);
+      chart_->addAxis(values_, Qt::AlignLeft);
+      bars_->attachAxis(values_);
+    }
+    for (std::size_t i = 0; i < data.size(); ++i) {
+      setValue(static_cast<int>(i), numberOf(data[i]), false);
+      setColour(static_cast<int>(i), colours[i]);
+    }
+    fitAxis();
+  }
+
+  void setRowLabel(const QString& label) {
+    if (pie_) chart_->setTitle(label);
+    if (categories_) categories_->setCategories({label.isEmpty() ? QStringLiteral(" ") : label});
+  }
+
+  void setValue(int i, double v, bool fit = true) {
+    if (pie_ && i < pie_->count()) pie_->slices().at(i)->setValue(std::max(0.0, v));  // a pie has no negative slices
+    if (i < static_cast<int>(sets_.size())) {
+      sets_[static_cast<std::size_t>(i)]->replace(0, v);
+      if (fit) fitAxis();
+    }
+  }
+
+  void setColour(int i, Rgb c) {
+    const QColor q = toQColor(c);
+    if (pie_ && i < pie_->count()) {
+      QPieSlice* s = pie_->slices().at(i);
+      s->setBrush(q);
+    }
+    if (i < static_cast<int>(sets_.size())) sets_[static_cast<std::size_t>(i)]->setBrush(q);
+  }
+
+  std::function<void()> onClick;
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    pressed_ = e->button() == Qt::LeftButton;
+    e->accept();
+  }
+
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+    pressed_ = false;
+    e->accept();
+    if (click && onClick) onClick();
+  }
+
+ private:
+  void fitAxis() {
+    if (!values_) return;
+    double lo = 0, hi = 0;
+    for (QBarSet* s : sets_) {
+      lo = std::min(lo, s->at(0));
+      hi = std::max(hi, s->at(0));
+    }
+    if (hi <= lo) hi = lo + 1;
+    values_->setRange(lo, hi);
+    values_->applyNiceNumbers();
+  }
+
+  QChart* chart_ = nullptr;
+  QPieSeries* pie_ = nullptr;
+  QBarSeries* bars_ = nullptr;
+  std::vector<QBarSet*> sets_;
+  QBarCategoryAxis* categories_ = nullptr;
+  QValueAxis* values_ = nullptr;
+  bool pressed_ = false;
+};
+
+Chart::Chart(Container& parent, const QString& objectName)
+    : Control(new View(parent.area()), objectName), view_(static_cast<View*>(widget())) {
+  ownMouseHandling_ = true;
+  view_->onClick = [this] {
+    if (auto handler = onChartEvent) handler();
+  };
+  rebuild();
+}
+
+Chart::~Chart() = default;
+
+void Chart::setKind(Kind k) {
+  kind_ = k;
+  rebuild();
+}
+
+void Chart::setRowLabel(const QString& label) {
+  rowLabel_ = label;
+  if (widget()) view_->setRowLabel(label);
+}
+
+void Chart::setColumnCount(int n) {
+  n = std::clamp(n, 0, kMaxColumns);
+  if (n == ColumnCount()) return;
+  data_.resize(static_cast<std::size_t>(n), QStringLiteral("0"));
+  while (static_cast<int>(colors_.size()) < n) colors_.push_back(defaultColour(static_cast<int>(colors_.size()) + 1));
+  rebuild();
+}
+
+void Chart::setColumn(int c) { column_ = c; }
+
+void Chart::setData(const QString& numberText) {
+  if (column_ < 1 || column_ > ColumnCount()) return;
+  data_[static_cast<std::size_t>(column_ - 1)] = numberText;
+  if (widget()) view_->setValue(column_ - 1, numberOf(numberText));
+}
+
+QString Chart::Data() const { return columnData(column_); }
+
+QString Chart::columnData(int c) const {
+  if (c < 1 || c > ColumnCount()) return QString();
+  return data_[static_cast<std::size_t>(c - 1)];
+}
+
+Rgb Chart::SeriesFillColor(int i) const {
+  if (i < 1) return kBlack;
+  if (i <= static_cast<int>(colors_.size())) return colors_[static_cast<std::size_t>(i - 1)];
+  return defaultColour(i);
+}
+
+void Chart::setSeriesFillColor(int i, Rgb c) {
+  if (i < 1 || i > kMaxColumns) return;
+  while (static_cast<int>(colors_.size()) < i) colors_.push_back(defaultColour(static_cast<int>(colors_.size()) + 1));
+  colors_[static_cast<std::size_t>(i - 1)] = c;
+  if (widget()) view_->setColour(i - 1, c);
+}
+
+// Every series is painted with a solid brush already.
+void Chart::setSeriesSolid(int) {}
+
+void Chart::rebuild() {
+  if (!widget()) return;
+  while (colors_.size() < data_.size()) colors_.push_back(defaultColour(static_cast<int>(colors_.size()) + 1));
+  view_->build(kind_, rowLabel_, data_, colors_);
+}
+
+}  // namespace ui

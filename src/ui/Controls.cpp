@@ -1,0 +1,295 @@
+#include "ui/Controls.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPalette>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+
+namespace {
+
+// A caption as a label shows it: a doubled ampersand is one ampersand, a
+// single one is shown as it is (no mnemonics), and a CR LF pair is one break.
+QString shownText(const QString& caption) {
+  QString t = caption;
+  t.replace(QStringLiteral("&&"), QStringLiteral("&"));
+  t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  return t;
+}
+
+class ShapeWidget final : public QWidget {
+ public:
+  explicit ShapeWidget(QWidget* parent) : QWidget(parent) {}
+  QColor fill{Qt::black};
+  QColor border{Qt::black};
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.fillRect(rect(), border);
+    if (width() > 2 && height() > 2) p.fillRect(rect().adjusted(1, 1, -1, -1), fill);
+  }
+};
+
+class LineWidget final : public QWidget {
+ public:
+  explicit LineWidget(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+  QPoint from, to;
+  QColor color{Qt::black};
+  int penWidth = 1;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setPen(QPen(color, penWidth, Qt::SolidLine, penWidth > 1 ? Qt::RoundCap : Qt::SquareCap));
+    p.drawLine(from, to);
+  }
+};
+
+class ImageWidget final : public QWidget {
+ public:
+  explicit ImageWidget(QWidget* parent) : QWidget(parent) {}
+  QPixmap picture;
+  bool stretch = false;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (picture.isNull()) return;
+    QPainter p(this);
+    if (stretch) {
+      p.setRenderHint(QPainter::SmoothPixmapTransform);
+      p.drawPixmap(rect(), picture);
+    } else {
+      p.drawPixmap(0, 0, picture);
+    }
+  }
+};
+
+QSizeF pictureSize(const QPixmap& p) { return p.deviceIndependentSize(); }
+
+}  // namespace
+
+// ---- Label ----------------------------------------------------------------
+
+Label::Label(Container& parent, const QString& objectName) : Control(new QLabel(parent.area()), objectName) {
+  auto* l = static_cast<QLabel*>(widget());
+  l->setTextFormat(Qt::PlainText);
+  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  l->setMargin(0);
+  l->setIndent(0);
+  l->setWordWrap(false);
+  setForeColor(fore_);
+  applyBackground();
+}
+
+void Label::setCaption(const QString& text) {
+  caption_ = text;
+  if (auto* l = static_cast<QLabel*>(widget())) l->setText(shownText(text));
+  if (autoSize_) resizeToCaption();
+}
+
+void Label::setForeColor(Rgb c) {
+  fore_ = c;
+  if (QWidget* w = widget()) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, toQColor(c));
+    w->setPalette(pal);
+  }
+}
+
+void Label::setFont(const FontSpec& f) {
+  Control::setFont(f);
+  if (autoSize_) resizeToCaption();
+}
+
+void Label::setAutoSize(bool on) {
+  autoSize_ = on;
+  if (on) resizeToCaption();
+}
+
+void Label::setCentered(bool on) {
+  if (auto* l = static_cast<QLabel*>(widget())) l->setAlignment((on ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+}
+
+void Label::setTransparent(bool on) {
+  transparent_ = on;
+  applyBackground();
+}
+
+void Label::setBackColor(Rgb c) {
+  back_ = c;
+  applyBackground();
+}
+
+void Label::applyBackground() {
+  QWidget* w = widget();
+  if (!w) return;
+  QPalette pal = w->palette();
+  pal.setColor(QPalette::Window, toQColor(back_));
+  w->setPalette(pal);
+  w->setAutoFillBackground(!transparent_);
+}
+
+void Label::resizeToCaption() {
+  QWidget* w = widget();
+  if (!w) return;
+  // The extent a caption takes: the advance of its widest line, and a font
+  // height per line.
+  const QFontMetrics fm = w->fontMetrics();
+  const QStringList lines = shownText(caption_).split(QLatin1Char('\n'));
+  int widest = 0;
+  for (const QString& line : lines) widest = std::max(widest, fm.horizontalAdvance(line));
+  width_ = toTwips(widest);
+  height_ = toTwips(fm.height() + (lines.size() - 1) * fm.lineSpacing());
+  applyGeometry();
+}
+
+// ---- Shape ----------------------------------------------------------------
+
+Shape::Shape(Container& parent, const QString& objectName) : Control(new ShapeWidget(parent.area()), objectName) {}
+
+void Shape::setFillColor(Rgb c) {
+  fill_ = c;
+  if (auto* w = static_cast<ShapeWidget*>(widget())) {
+    w->fill = toQColor(c);
+    w->update();
+  }
+}
+
+void Shape::setBorderColor(Rgb c) {
+  border_ = c;
+  if (auto* w = static_cast<ShapeWidget*>(widget())) {
+    w->border = toQColor(c);
+    w->update();
+  }
+}
+
+// ---- Line -----------------------------------------------------------------
+
+Line::Line(Container& parent, const QString& objectName) : Control(new LineWidget(parent.area()), objectName) {}
+
+void Line::setPoints(float x1, float y1, float x2, float y2) {
+  x1_ = x1;
+  y1_ = y1;
+  x2_ = x2;
+  y2_ = y2;
+  left_ = std::min(x1, x2);
+  top_ = std::min(y1, y2);
+  applyGeometry();
+}
+
+void Line::applyGeometry() {
+  const float dx = left_ - std::min(x1_, x2_);
+  const float dy = top_ - std::min(y1_, y2_);
+  x1_ += dx;
+  x2_ += dx;
+  y1_ += dy;
+  y2_ += dy;
+  width_ = std::fabs(x2_ - x1_);
+  height_ = std::fabs(y2_ - y1_);
+
+  auto* w = static_cast<LineWidget*>(widget());
+  if (!w) return;
+  // The widget covers the line's box with room for the pen on every side.
+  const int pad = w->penWidth / 2 + 1;
+  const QPoint a(toPixels(x1_), toPixels(y1_));
+  const QPoint b(toPixels(x2_), toPixels(y2_));
+  const QPoint origin(std::min(a.x(), b.x()) - pad, std::min(a.y(), b.y()) - pad);
+  w->from = a - origin;
+  w->to = b - origin;
+  w->setGeometry(origin.x(), origin.y(), std::abs(b.x() - a.x()) + 2 * pad + 1, std::abs(b.y() - a.y()) + 2 * pad + 1);
+  w->update();
+}
+
+void Line::setBorderColor(Rgb c) {
+  color_ = c;
+  if (auto* w = static_cast<LineWidget*>(widget())) {
+    w->color = toQColor(c);
+    w->update();
+  }
+}
+
+void Line::setBorderWidth(int pixels) {
+  penWidth_ = std::clamp(pixels, 1, 1000);
+  if (auto* w = static_cast<LineWidget*>(widget())) w->penWidth = penWidth_;
+  applyGeometry();
+}
+
+// ---- Frame ----------------------------------------------------------------
+
+Frame::Frame(Container& parent, const QString& objectName) : Control(new QWidget(parent.area()), objectName) {
+  widget()->setAutoFillBackground(true);
+  setBackColor(back_);
+}
+
+void Frame::setBackColor(Rgb c) {
+  back_ = c;
+  if (QWidget* w = widget()) {
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, toQColor(c));
+    w->setPalette(pal);
+  }
+}
+
+// ---- Image ----------------------------------------------------------------
+
+Image::Image(Container& parent, const QString& objectName) : Control(new ImageWidget(parent.area()), objectName) {}
+
+void Image::setPicture(const QPixmap& p) {
+  picture_ = p;
+  if (auto* w = static_cast<ImageWidget*>(widget())) {
+    w->picture = p;
+    w->update();
+  }
+  // Not stretched, the control takes the picture's own size.
+  if (!stretch_ && !p.isNull()) {
+    const QSizeF s = pictureSize(p);
+    width_ = toTwips(s.width());
+    height_ = toTwips(s.height());
+    applyGeometry();
+  }
+}
+
+void Image::setStretch(bool on) {
+  stretch_ = on;
+  if (auto* w = static_cast<ImageWidget*>(widget())) {
+    w->stretch = on;
+    w->update();
+  }
+  if (!on && !picture_.isNull()) {
+    const QSizeF s = pictureSize(picture_);
+    width_ = toTwips(s.width());
+    height_ = toTwips(s.height());
+    applyGeometry();
+  }
+}
+
+// ---- Timer ----------------------------------------------------------------
+
+Timer::Timer() {
+  QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
+    // The handler may stop or replace itself; call a copy.
+    if (auto handler = onTimer) handler();
+  });
+}
+
+void Timer::setInterval(int ms) {
+  interval_ = std::max(0, ms);
+  timer_.setInterval(interval_);
+  setEnabled(enabled_);
+}
+
+// An interval of 0 keeps the timer still, whatever Enabled says.
+void Timer::setEnabled(bool on) {
+  enabled_ = on;
+  if (enabled_ && interval_ > 0) {
+    if (!timer_.isActive()) timer_.start();
+  } else {
+    timer_.stop();
+  }
+}
+
+}  // namespace ui
