@@ -4,9 +4,6 @@
 // MainPlayerView.cpp).
 #include "stats/Main.h"
 
-void Main::openLog(const QString&) {}
-void Main::DoStats() {}
-void Main::LayoutSummaryPage(const std::string&) {}
 void Main::ShowSummaryView() {}
 void Main::ShowPlayerView(int) {}
 void Main::cbView_Click(int) {}

@@ -1,0 +1,62 @@
+// Opening a log: reset the player index, read the log, total the ships, fill
+// the view choosers and tell the user when the file is no valid log.
+#include <QFile>
+#include <optional>
+#include <string>
+
+#include "log/LogReader.h"
+#include "stats/Main.h"
+#include "stats/Scoring.h"
+#include "ui/Chooser.h"
+#include "ui/Dialogs.h"
+
+namespace {
+
+const QString kInvalidTitle = QStringLiteral("Invalid Log File");
+const QString kBreak = QStringLiteral("\r\n");
+
+// The path names the file itself; the launcher passes its dialog's file name,
+// so Main shows what it was given and never reaches into the launcher.
+QString invalidLogText(const QString& path, const std::optional<corv::LogProblem>& problem) {
+  if (problem)
+    return path + kBreak + kBreak + QStringLiteral("The above file could not be read as a Corvaneth log: ") +
+           QString::fromStdString(problem->text()) + QLatin1Char('.');
+  return path + kBreak + kBreak + QStringLiteral("The above file is not a Corvaneth multiplayer") + kBreak +
+         QStringLiteral("log file. Please select a valid file and try again.");
+}
+
+}  // namespace
+
+void Main::openLog(const QString& path) {
+  corv::StatsState& s = state();
+  s.PlayerIndex = -1.0f;
+  for (ui::Chooser* chooser : cbView) chooser->Clear();
+
+  const std::string file = QFile::encodeName(path).toStdString();
+  const std::string version = corv::GetLogVersion(file);
+  std::optional<corv::LogProblem> problem;
+  if (version == "1.00") problem = corv::ParseLog100(s, file);
+  if (version == "1.04") problem = corv::ParseLog104(s, file);
+
+  // A log with too many separator lines leaves PlayerIndex past the last slot;
+  // the loops stop at the table's end.
+  const int players = corv::playerCount(s.PlayerIndex);
+  for (int i = 0; i < players; ++i) {
+    corv::PlayerStats& p = s.Players[static_cast<std::size_t>(i)];
+    p.ShipsTotal = corv::shipsTotal(p);
+  }
+
+  for (ui::Chooser* chooser : cbView) {
+    chooser->Add(QStringLiteral("Summary"));
+    for (int j = 0; j < players; ++j)
+      chooser->Add(QString::fromStdString(s.Players[static_cast<std::size_t>(j)].Name));
+    chooser->setSelectedIndex(1);
+  }
+
+  // A log the reader had to reject is as unusable as one with too few
+  // players: its records may hold skipped values, so it is never scored.
+  if (s.PlayerIndex < 1.0f || problem) {
+    ui::MsgBox(invalidLogText(path, problem), ui::kMsgInformation, kInvalidTitle);
+    Tag = QStringLiteral("1");
+  }
+}
