@@ -73,15 +73,6 @@ INSTANTIATE_TEST_SUITE_P(Ui, FontSubstitutes,
                          ::testing::Values(FontCase{"Verdana", "DejaVu Sans"}, FontCase{"Arial", "Liberation Sans"},
                                            FontCase{"Eurostile T", "Play"}, FontCase{"Handel Gothic D", "Play"}));
 
-TEST(FontSpecs, SizeWeightAndStyleReachTheFont) {
-  const QFont f = ui::toQFont({QStringLiteral("Handel Gothic D"), 21.75, true, false, 800});
-  EXPECT_DOUBLE_EQ(f.pointSizeF(), 21.75);
-  EXPECT_EQ(f.weight(), QFont::ExtraBold);
-  const QFont g = ui::toQFont({QStringLiteral("Verdana"), 8.25, true, true, -1});
-  EXPECT_TRUE(g.bold());
-  EXPECT_TRUE(g.italic());
-}
-
 class LabelTest : public ::testing::Test {
  protected:
   Area area;

@@ -339,11 +339,4 @@ INSTANTIATE_TEST_SUITE_P(Ui, DialogStart,
                                            StartCase{"\\*.txt", "/"}, StartCase{"*.txt", ""},
                                            StartCase{"/home/u/log.txt", "/home/u/log.txt"}));
 
-TEST(DoEvents, RunsPendingWorkOnce) {
-  bool ran = false;
-  QTimer::singleShot(0, [&] { ran = true; });
-  ui::DoEvents();
-  EXPECT_TRUE(ran);
-}
-
 }  // namespace
