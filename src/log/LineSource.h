@@ -16,6 +16,17 @@ namespace corv::logio {
 // Big enough that the per-read cost vanishes, small enough to stay in cache.
 inline constexpr std::size_t kChunkBytes = std::size_t{1} << 18;
 
+// A line longer than this keeps only its first bytes: no line the reader
+// recognises comes near it, and a file with no line ending at all must not
+// make the reader hold the whole file.
+inline constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
+
+inline void appendCapped(std::string& line, const char* from, const char* to) {
+  if (line.size() >= kMaxLineBytes) return;
+  const std::size_t room = kMaxLineBytes - line.size();
+  line.append(from, std::min(room, static_cast<std::size_t>(to - from)));
+}
+
 class ByteSource {
  public:
   virtual ~ByteSource() = default;
@@ -85,12 +96,12 @@ void forEachLine(ByteSource& src, std::string& carry, OnLine&& onLine) {
       if (nextLF < p) nextLF = findByte(p, end, '\n');
       const char* const eol = std::min(nextCR, nextLF);
       if (eol == end) {
-        carry.append(p, end);
+        appendCapped(carry, p, end);
         partial = true;
         break;
       }
       if (partial) {
-        carry.append(p, eol);
+        appendCapped(carry, p, eol);
         onLine(std::string_view(carry));
         carry.clear();
         partial = false;

@@ -147,5 +147,14 @@ TEST(ChunkEdges, ALineLongerThanAChunkIsReadWhole) {
   EXPECT_EQ(p.state.Players[0].Kills, 2);
 }
 
+TEST(ChunkEdges, AnOverlongLineKeepsItsStartAndTheNextLineStillReads) {
+  const std::string name(logio::kMaxLineBytes + 3 * logio::kChunkBytes, 'n');
+  const test::Parsed p =
+      test::parseWith(test::kFlavour100, "*************\n*************\nPlayer Name: " + name + "\nTotal Kills: 2");
+  EXPECT_EQ(p.state.Players[0].Name, name.substr(0, logio::kMaxLineBytes - 13));
+  EXPECT_EQ(p.state.Players[0].Kills, 2);
+  EXPECT_LE(p.state.LogLine.size(), logio::kMaxLineBytes);
+}
+
 }  // namespace
 }  // namespace corv
