@@ -1,0 +1,148 @@
+// The view chooser: the summary of all players again, or one player's
+// figures on all four pages. Every figure is plain number text: the chart
+// takes it as its data value, and a value label shows it behind ": ".
+#include <array>
+#include <cstdint>
+
+#include "stats/Main.h"
+#include "stats/Scoring.h"
+#include "stats/Summaries.h"
+#include "ui/Chart.h"
+#include "ui/Chooser.h"
+#include "ui/Controls.h"
+
+namespace {
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+QString number(long long v) { return text(corv::numText(v)); }
+QString value(long long v) { return QStringLiteral(": ") + number(v); }
+QString points(long long v) { return value(v) + QStringLiteral(" pts"); }
+
+void setColumn(ui::Chart& chart, int column, long long v) {
+  chart.setColumn(column);
+  chart.setData(number(v));
+}
+
+// The busy page goes behind the tab pages, so whichever page was in front
+// before the choice shows again.
+void endOfChoice(Main& w) {
+  w.tbThink->ZOrder(1);
+  w.refreshWindow();
+}
+
+void fillResourcePage(Main& w, const corv::PlayerStats& pl) {
+  w.LayoutPlayerPage("Resource");
+  // Spent, given and remaining are value labels only; the pie has five columns.
+  const std::array<std::int32_t, 8> figures{pl.RUCollected, pl.RUInjected, pl.RUReceived, pl.RUGenerated,
+                                            pl.RUBounties,  pl.RUSpent,    pl.RUGiven,    pl.RUCurrent};
+  for (int c = 1; c <= 5; ++c) setColumn(*w.Graph[1], c, figures[c - 1]);
+  w.lbResTitle->setCaption(text(pl.Name) + QStringLiteral("'s Resource Management Stats"));
+  for (int r = 0; r < 8; ++r) w.lbResVal[r]->setCaption(value(figures[r]));
+}
+
+void fillUnitPage(Main& w, const corv::PlayerStats& pl) {
+  w.LayoutPlayerPage("Unit");
+  // The page's order, not the record's: destroyers and carriers come before
+  // the heavy cruisers.
+  const std::array<std::int16_t, 8> counts{pl.NonCombat, pl.Resource,  pl.Fighter, pl.Corvette,
+                                           pl.Frigate,   pl.Destroyer, pl.Carrier, pl.HeavyCruiser};
+  for (int c = 1; c <= 8; ++c) setColumn(*w.Graph[2], c, counts[c - 1]);
+  w.lbUnitTitle->setCaption(text(pl.Name) + QStringLiteral("'s Unit Management Stats"));
+  for (int r = 0; r < 8; ++r) w.lbUnitVal[r]->setCaption(value(counts[r]));
+}
+
+void fillCombatPage(Main& w, int p, int lastSlot) {
+  const corv::PlayerStats& pl = w.state().Players[p];
+  w.LayoutPlayerPage("Combat");
+  w.lbCombatTitle->setCaption(text(pl.Name) + QStringLiteral("'s Combat Performance Stats"));
+  // Added wide: eight 32-bit entries can exceed the 32-bit range together.
+  w.lbCombatVal[0]->setCaption(value(corv::damageTotal(pl)) + QStringLiteral(" - ") + number(pl.Kills) +
+                               QStringLiteral(" kills, ") + number(pl.Losses) + QStringLiteral(" losses"));
+
+  ui::Chart& chart = *w.Graph[3];
+  const int opponents = lastSlot;
+  chart.setColumnCount(opponents);
+  // The opponent columns borrow the Unit chart's colours from its second series on.
+  for (int i = 1; i <= opponents; ++i) {
+    chart.setSeriesSolid(i);
+    chart.setSeriesFillColor(i, w.Graph[2]->SeriesFillColor(i + 1));
+  }
+
+  int row = 0;
+  float widest = 0.0f;
+  for (int i = 0; i <= lastSlot; ++i) {
+    if (i == p) continue;
+    ++row;
+    ui::Label* label = w.lbCombat[row];
+    label->setVisible(true);
+    label->setCaption(QStringLiteral("Dmg vs ") + text(w.state().Players[i].Name));
+    if (label->Width() > widest) widest = label->Width();
+    w.lbCombatVal[row]->setCaption(value(pl.DamageTo[i]));
+    setColumn(chart, row, pl.DamageTo[i]);
+  }
+  // Only the opponent labels are measured; the total's value lines up with them.
+  for (int r = 0; r <= lastSlot; ++r) w.lbCombatVal[r]->setLeft(w.lbCombat[r]->Left() + widest + 70.0f);
+}
+
+void fillOverviewPage(Main& w, const corv::PlayerStats& pl) {
+  w.LayoutPlayerPage("General");
+  setColumn(*w.Graph[0], 1, pl.ResourceScore);
+  setColumn(*w.Graph[0], 2, pl.UnitScore);
+  setColumn(*w.Graph[0], 3, pl.CombatScore);
+  w.lbGenTitle->setCaption(text(pl.Name) + QStringLiteral("'s Overall Game Performance"));
+  w.lbGenVal[0]->setCaption(value(pl.ShipsTotal));
+  w.lbGenVal[1]->setCaption(pl.TimeOfDeath == 0 ? QStringLiteral(": Still Alive")
+                                                : QStringLiteral(": ") + text(corv::FormatHMS(pl.TimeOfDeath)));
+  w.lbGenVal[2]->setCaption(QString());
+  w.lbGenVal[3]->setCaption(points(pl.ResourceScore));
+  w.lbGenVal[4]->setCaption(points(pl.UnitScore));
+  w.lbGenVal[5]->setCaption(points(pl.CombatScore));
+  w.lbGenVal[6]->setCaption(QString());
+  w.lbGenVal[7]->setCaption(points(pl.GeneralScore));
+}
+
+}  // namespace
+
+void Main::cbView_Click(int Index) {
+  if (Index < 0 || Index >= static_cast<int>(cbView.size())) return;
+  const int n = cbView[Index]->SelectedIndex();
+  const int s = n - 1;
+  // Only the listed items lead anywhere: "Summary" and one item per player.
+  if (n < 1 || s - 1 >= corv::playerCount(state_.PlayerIndex)) return;
+
+  // Set from code: raises no click, so this handler does not run again.
+  for (ui::Chooser* chooser : cbView) chooser->setSelectedIndex(n);
+
+  if (s == 0) {
+    ShowSummaryView();
+  } else {
+    ShowPlayerView(s - 1);
+  }
+}
+
+void Main::ShowSummaryView() {
+  tbThink->ZOrder(0);
+  // The same eight steps as DoStats, in the same order.
+  LayoutSummaryPage("Resource");
+  LayoutSummaryPage("Unit");
+  LayoutSummaryPage("Combat");
+  LayoutSummaryPage("General");
+  ResourceSummary(*this);
+  UnitSummary(*this);
+  CombatSummary(*this);
+  GeneralSummary(*this);
+  endOfChoice(*this);
+}
+
+void Main::ShowPlayerView(int p) {
+  const int lastSlot = corv::playerCount(state_.PlayerIndex) - 1;
+  if (p < 0 || p > lastSlot) return;
+  const corv::PlayerStats& pl = state_.Players[p];
+
+  tbThink->ZOrder(0);
+  fillResourcePage(*this, pl);
+  fillUnitPage(*this, pl);
+  fillCombatPage(*this, p, lastSlot);
+  fillOverviewPage(*this, pl);
+  endOfChoice(*this);
+}
