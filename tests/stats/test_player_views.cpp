@@ -4,6 +4,7 @@
 #include <QString>
 #include <algorithm>
 #include <array>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <memory>
@@ -12,6 +13,8 @@
 #include <vector>
 
 #include "stats/Main.h"
+#include "stats/PageDump.h"
+#include "stats/PlayerViewDump.h"
 #include "ui/Chart.h"
 #include "ui/Chooser.h"
 #include "ui/Controls.h"
@@ -487,6 +490,38 @@ TEST_F(PlayerViews, OverviewTimeOfDeathFromTheTwoPlayerLog) {
   EXPECT_EQ(main->lbGenVal[1]->Caption(), QStringLiteral(": 1h 2m 5s"));
   choosePlayer(1);
   EXPECT_EQ(main->lbGenVal[1]->Caption(), QStringLiteral(": Still Alive"));
+}
+
+// ---- the dump of a view ----
+
+TEST_F(PlayerViews, PlayerDumpMatchesTheWorkedOutView) {
+  std::ifstream in(CORV_TEST_DATA "/views_two_players_slot0.expected", std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  std::string expected = text.str();
+  ASSERT_FALSE(expected.empty());
+  open("views_two_players.txt");
+  std::ostringstream out;
+  ASSERT_TRUE(corv::WritePlayerChoice(out, *main, 0));
+  // The values' left edge follows the measured "Dmg vs Bo", which depends on the font.
+  const std::string left = corv::DumpNumber(main->lbCombat[1]->Left() + main->lbCombat[1]->Width() + 70.0f);
+  for (std::size_t at = expected.find("@VALUELEFT@"); at != std::string::npos; at = expected.find("@VALUELEFT@"))
+    expected.replace(at, 11, left);
+  EXPECT_EQ(out.str(), expected);
+}
+
+TEST_F(PlayerViews, SummaryDumpAfterAPlayerIsTheFirstSummary) {
+  open("views_eight_players.txt");
+  std::ostringstream first;
+  corv::WritePages(first, *main);
+  std::ostringstream views;
+  EXPECT_FALSE(corv::WritePlayerChoice(views, *main, 8));
+  EXPECT_FALSE(corv::WritePlayerChoice(views, *main, -1));
+  EXPECT_EQ(views.str(), "");
+  ASSERT_TRUE(corv::WritePlayerChoice(views, *main, 7));
+  std::ostringstream again;
+  corv::WriteSummaryChoice(again, *main);
+  EXPECT_EQ(again.str(), "view=summary\n" + first.str());
 }
 
 }  // namespace
