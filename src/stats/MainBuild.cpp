@@ -126,7 +126,9 @@ void Main::buildPages() {
   lbGenTitle = styled(make<ui::Label>(*Tabb[0], QStringLiteral("lbGenTitle")), titleFont, ui::kWhite,
                       QStringLiteral("Overall Game Performance"), kTitleLeft, kTitleTop);
   // The frame is opaque: behind this one title the background does not show.
-  Frame1 = blackFrame(make<ui::Frame>(*Tabb[1], QStringLiteral("Frame1")), 480, 360, 4815, 495);
+  // It reaches the page's right edge (not 4815 twips) so that a player's title,
+  // "<name>'s Resource Management Stats", is never cut off by the frame.
+  Frame1 = blackFrame(make<ui::Frame>(*Tabb[1], QStringLiteral("Frame1")), 480, 360, kPageWidth - 480, 495);
   lbResTitle = styled(make<ui::Label>(*Frame1, QStringLiteral("lbResTitle")), titleFont, ui::kWhite,
                       QStringLiteral("Resource Management Summary"), 60, 0);
   lbUnitTitle = styled(make<ui::Label>(*Tabb[2], QStringLiteral("lbUnitTitle")), titleFont, ui::kWhite,

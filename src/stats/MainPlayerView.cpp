@@ -122,15 +122,8 @@ void Main::cbView_Click(int Index) {
 
 void Main::ShowSummaryView() {
   tbThink->ZOrder(0);
-  // The same eight steps as DoStats, in the same order.
-  LayoutSummaryPage("Resource");
-  LayoutSummaryPage("Unit");
-  LayoutSummaryPage("Combat");
-  LayoutSummaryPage("General");
-  ResourceSummary(*this);
-  UnitSummary(*this);
-  CombatSummary(*this);
-  GeneralSummary(*this);
+  // Exactly the eight steps that follow opening a log.
+  DoStats();
   endOfChoice(*this);
 }
 

@@ -102,17 +102,7 @@ std::int32_t& scoreField(PlayerStats& p, Category c) {
   return p.CombatScore;
 }
 
-std::int32_t scoreField(const PlayerStats& p, Category c) {
-  switch (c) {
-    case Category::Resource:
-      return p.ResourceScore;
-    case Category::Unit:
-      return p.UnitScore;
-    case Category::Combat:
-      break;
-  }
-  return p.CombatScore;
-}
+std::int32_t scoreField(const PlayerStats& p, Category c) { return scoreField(const_cast<PlayerStats&>(p), c); }
 
 std::int32_t generalScore(const PlayerStats& p) {
   return clampToInt32(static_cast<std::int64_t>(p.CombatScore) + p.ResourceScore + p.UnitScore);

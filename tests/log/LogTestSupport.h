@@ -39,6 +39,17 @@ class TempLog {
   std::filesystem::path path_;
 };
 
+// A version 1.00 log: `separators` separator lines, a player's name and race
+// after every second one (a lone last separator ends the log).
+inline std::string separatorLog(int separators) {
+  std::string text = "Corvaneth Multiplayer Game Log\r\n";
+  for (int s = 1; s <= separators; ++s) {
+    text += "*************\r\n";
+    if (s % 2 == 0) text += "Player Name: P" + std::to_string(s / 2 - 1) + "\r\nPlayer Race: R1\r\n";
+  }
+  return text;
+}
+
 inline std::string versionOfText(const std::string& bytes) {
   std::istringstream in(bytes);
   return GetLogVersion(in);

@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         Place{"Tabb_3", [](Main& m) { return m.Tabb[3]; }, 120, 1800, 8115, 5175},
         Place{"tbThink", [](Main& m) { return m.tbThink; }, 120, 1800, 8115, 5175},
         Place{"Label1", [](Main& m) { return m.Label1; }, 2760, 2280, -1, -1},
-        Place{"Frame1", [](Main& m) { return m.Frame1; }, 480, 360, 4815, 495},
+        Place{"Frame1", [](Main& m) { return m.Frame1; }, 480, 360, 7635, 495},
         Place{"lbResTitle", [](Main& m) { return m.lbResTitle; }, 60, 0, -1, -1},
         Place{"lbGenTitle", [](Main& m) { return m.lbGenTitle; }, 540, 360, -1, -1},
         Place{"lbCombatTitle", [](Main& m) { return m.lbCombatTitle; }, 540, 360, -1, -1},
@@ -185,6 +185,12 @@ TEST_F(MainWindowTest, PageTitlesAtDesign) {
   EXPECT_EQ(main->lbResTitle->widget()->parentWidget(), main->Frame1->widget());
   EXPECT_EQ(main->Frame1->widget()->parentWidget(), main->Tabb[1]->widget());
   EXPECT_EQ(main->Frame1->BackColor(), ui::kBlack);
+}
+
+TEST_F(MainWindowTest, APlayersResourceTitleFitsItsFrame) {
+  main->lbResTitle->setCaption(QStringLiteral("Alessandra Ruiz's Resource Management Stats"));
+  EXPECT_LE(main->lbResTitle->Left() + main->lbResTitle->Width(), main->Frame1->Width());
+  EXPECT_LE(main->Frame1->Left() + main->Frame1->Width(), main->Tabb[1]->Width());
 }
 
 TEST_F(MainWindowTest, RowsShowPlayerNumbersAndValueLabelsAreHidden) {

@@ -15,21 +15,11 @@
 
 namespace {
 
+using corv::test::separatorLog;
 using corv::test::TempLog;
 
 const QString kNotALog = QStringLiteral(
     "\r\n\r\nThe above file is not a Corvaneth multiplayer\r\nlog file. Please select a valid file and try again.");
-
-// A version 1.00 log: `separators` separator lines, a player's name and race
-// after every second one (a lone last separator ends the log).
-std::string separatorLog(int separators) {
-  std::string text = "Corvaneth Multiplayer Game Log\r\n";
-  for (int s = 1; s <= separators; ++s) {
-    text += "*************\r\n";
-    if (s % 2 == 0) text += "Player Name: P" + std::to_string(s / 2 - 1) + "\r\nPlayer Race: R1\r\n";
-  }
-  return text;
-}
 
 struct ShownBox {
   QString prompt;

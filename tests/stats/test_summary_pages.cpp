@@ -23,20 +23,10 @@ namespace {
 
 using corv::rgb;
 using corv::Rgb;
+using corv::test::separatorLog;
 using corv::test::TempLog;
 
 std::string dataFile(const char* name) { return std::string(CORV_TEST_DATA) + "/" + name; }
-
-// A version 1.00 log: `separators` separator lines, a player's name and race
-// after every second one (a lone last separator ends the log).
-std::string separatorLog(int separators) {
-  std::string text = "Corvaneth Multiplayer Game Log\r\n";
-  for (int s = 1; s <= separators; ++s) {
-    text += "*************\r\n";
-    if (s % 2 == 0) text += "Player Name: P" + std::to_string(s / 2 - 1) + "\r\nPlayer Race: R1\r\n";
-  }
-  return text;
-}
 
 // One page's rows as the tests walk them.
 struct PageRows {
