@@ -132,6 +132,16 @@ void Startup::lbMenu_MouseMove(int Index, int, int, float, float) {
 
 // Any button acts: the action starts when it goes down.
 void Startup::lbMenu_MouseDown(int Index, int, int, float, float) {
+  // An action lets pending events run (the About window builds its lines,
+  // opening a log draws the busy page); a second press arriving then, such as
+  // the second half of a double-click, must not start another action inside it.
+  if (inMenu_) return;
+  inMenu_ = true;
+  struct Done {
+    bool& flag;
+    ~Done() { flag = false; }
+  } done{inMenu_};
+
   switch (Index) {
     case kAbout: {
       auto about = std::make_unique<About>();

@@ -57,6 +57,7 @@ class Startup final : public ui::Window {
 
   corv::StatsState& state_;
   std::unique_ptr<Main> main_;
+  bool inMenu_ = false;  // a menu action is running
   std::array<std::unique_ptr<ui::Label>, 4> menu_;
   std::unique_ptr<ui::Label> title_;
   std::unique_ptr<ui::Line> rule_;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -267,6 +268,36 @@ TEST_F(StartupTest, QuitEndsTheProgram) {
   storeFolder("/games");
   shell::Startup s(state);
   s.lbMenu_MouseDown(2, ui::kMiddleButton, 0, 0, 0);
+  EXPECT_EQ(ends, 1);
+}
+
+TEST_F(StartupTest, APressDuringAnActionStartsNothingElse) {
+  storeFolder("/games");
+  shell::Startup s(state);
+  s.Show();
+  settle();
+  std::set<QWidget*> abouts;
+  // Fire while the About window builds its lines and lets events run.
+  QTimer::singleShot(0, [&] { s.lbMenu_MouseDown(0, ui::kLeftButton, 0, 0, 0); });
+  QTimer::singleShot(0, [&] { s.lbMenu_MouseDown(2, ui::kLeftButton, 0, 0, 0); });
+  // Closes every About window that shows, however many there are.
+  QTimer closer;
+  closer.setInterval(100);
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->objectName() == QStringLiteral("About") && w->isVisible()) {
+        abouts.insert(w);
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(w, &press);
+      }
+  });
+  closer.start();
+  s.lbMenu_MouseDown(0, ui::kLeftButton, 0, 0, 0);
+  closer.stop();
+  EXPECT_EQ(abouts.size(), 1u);
+  EXPECT_EQ(ends, 0);
+  // Once it has ended, the menu acts again.
+  s.lbMenu_MouseDown(2, ui::kLeftButton, 0, 0, 0);
   EXPECT_EQ(ends, 1);
 }
 
