@@ -59,7 +59,11 @@ About::About() : ui::Window(QStringLiteral("About")) {
   Form_Load();
 }
 
-About::~About() = default;
+About::~About() {
+  // No handler may reach the lines or the timer while they go.
+  onKeyDown = nullptr;
+  onActivate = nullptr;
+}
 
 void About::Form_Load() {
   for (int i = 1; i <= kCreditLines; ++i) {
@@ -112,6 +116,7 @@ void About::LoadCreditLabel(int index) {
   const ui::Label& model = *lbCredits[0];
   auto label = std::make_unique<ui::Label>(*this, QStringLiteral("lbCredits_%1").arg(index));
   label->setVisible(false);
+  label->setDoubledAmpersands(true);
   label->setFont(model.font());
   label->setForeColor(model.ForeColor());
   label->setCaption(model.Caption());

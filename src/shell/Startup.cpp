@@ -90,7 +90,10 @@ Startup::Startup(corv::StatsState& state) : ui::Window(QStringLiteral("Startup")
   onActivate = [this] { Form_Activate(); };
 }
 
-Startup::~Startup() = default;
+Startup::~Startup() {
+  // No handler may reach the menu while it goes.
+  onActivate = nullptr;
+}
 
 Main& Startup::mainWindow() {
   if (!main_) {

@@ -17,6 +17,8 @@ Main::Main(corv::StatsState& state) : ui::Window(QStringLiteral("Main")), state_
 }
 
 Main::~Main() {
+  // No handler may reach the controls while they go.
+  onActivate = nullptr;
   while (!owned_.empty()) owned_.pop_back();
 }
 

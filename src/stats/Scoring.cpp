@@ -104,9 +104,11 @@ std::int32_t& scoreField(PlayerStats& p, Category c) {
 
 std::int32_t scoreField(const PlayerStats& p, Category c) { return scoreField(const_cast<PlayerStats&>(p), c); }
 
-std::int32_t generalScore(const PlayerStats& p) {
-  return clampToInt32(static_cast<std::int64_t>(p.CombatScore) + p.ResourceScore + p.UnitScore);
+std::int64_t generalSum(const PlayerStats& p) {
+  return static_cast<std::int64_t>(p.CombatScore) + p.ResourceScore + p.UnitScore;
 }
+
+std::int32_t generalScore(const PlayerStats& p) { return clampToInt32(generalSum(p)); }
 
 void SortDesc(std::span<std::int32_t> values) {
   for (std::size_t i = values.size(); i-- > 0;) {
@@ -141,7 +143,7 @@ float barWidth(std::int32_t score, std::int32_t maxScore) {
   return static_cast<float>(70.35 * (static_cast<double>(score) / maxScore * 100.0));
 }
 
-float segmentWidth(std::int32_t score, std::int32_t overallMax) {
+float segmentWidth(std::int32_t score, std::int64_t overallMax) {
   if (overallMax <= 0) return 0.0f;
   return static_cast<float>(static_cast<double>(score) / overallMax * 100.0 * 70.35);
 }

@@ -73,6 +73,8 @@ std::int32_t scoreField(const PlayerStats& p, Category c);
 // CombatScore + ResourceScore + UnitScore as stored in the record, added wide
 // and clamped to the 32-bit field (a sum above INT32_MAX gives INT32_MAX).
 std::int32_t generalScore(const PlayerStats& p);
+// The same sum, unclamped.
+std::int64_t generalSum(const PlayerStats& p);
 
 // MaxScore starts at 0 and MinScore at 999999; both tests are strict.
 struct ScoreExtremes {
@@ -110,7 +112,7 @@ float barWidth(std::int32_t score, std::int32_t maxScore);
 
 // Overview segment: score ÷ overallMax × 100 × 70.35, left to right in
 // double, stored single; 0 when overallMax is 0 or below.
-float segmentWidth(std::int32_t score, std::int32_t overallMax);
+float segmentWidth(std::int32_t score, std::int64_t overallMax);
 
 // Each Overview segment starts 30 twips before the end of the one before it.
 inline constexpr float kSegmentOverlap = 30.0f;

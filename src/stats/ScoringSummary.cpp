@@ -48,9 +48,8 @@ GeneralSummaryResult computeGeneralSummary(std::span<const PlayerStats> players,
   out.title = "Overall Game Performance";
   out.scores.reserve(players.size());
   for (const PlayerStats& p : players) {
-    const std::int32_t score = generalScore(p);
-    out.scores.push_back(score);
-    if (score > out.maxScore) out.maxScore = score;
+    out.scores.push_back(generalScore(p));
+    if (generalSum(p) > out.maxScore) out.maxScore = generalSum(p);
     for (const Category c : kCategories) out.categoryExtremes[static_cast<std::size_t>(c)].take(scoreField(p, c));
   }
   out.sorted = out.scores;

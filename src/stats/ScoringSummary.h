@@ -57,7 +57,9 @@ struct GeneralRow {
 struct GeneralSummaryResult {
   std::string title;                 // "Overall Game Performance"
   std::vector<std::int32_t> scores;  // GeneralScore by slot
-  std::int32_t maxScore = 0;         // the overall MaxScore, divisor of every segment
+  // The overall MaxScore, divisor of every segment: the best true sum, so that
+  // even a clamped GeneralScore leaves the best bar 7035 twips long.
+  std::int64_t maxScore = 0;
   std::array<ScoreExtremes, 3> categoryExtremes;
   std::vector<std::int32_t> sorted;
   std::vector<GeneralRow> rows;

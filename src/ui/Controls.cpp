@@ -11,11 +11,12 @@ namespace ui {
 
 namespace {
 
-// A caption as a label shows it: a doubled ampersand is one ampersand, a
-// single one is shown as it is (no mnemonics), and a CR LF pair is one break.
-QString shownText(const QString& caption) {
+// A caption as a label shows it: a CR LF pair is one break; a doubled
+// ampersand is one ampersand only where the label was told its captions are
+// written that way, so that a player's name shows exactly as the log has it.
+QString shownText(const QString& caption, bool doubledAmpersands) {
   QString t = caption;
-  t.replace(QStringLiteral("&&"), QStringLiteral("&"));
+  if (doubledAmpersands) t.replace(QStringLiteral("&&"), QStringLiteral("&"));
   t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return t;
 }
@@ -87,8 +88,13 @@ Label::Label(Container& parent, const QString& objectName) : Control(new QLabel(
 
 void Label::setCaption(const QString& text) {
   caption_ = text;
-  if (auto* l = static_cast<QLabel*>(widget())) l->setText(shownText(text));
+  if (auto* l = static_cast<QLabel*>(widget())) l->setText(shownText(text, doubledAmpersands_));
   if (autoSize_) resizeToCaption();
+}
+
+void Label::setDoubledAmpersands(bool on) {
+  doubledAmpersands_ = on;
+  setCaption(caption_);
 }
 
 void Label::setForeColor(Rgb c) {
@@ -139,7 +145,7 @@ void Label::resizeToCaption() {
   // The extent a caption takes: the advance of its widest line, and a font
   // height per line.
   const QFontMetrics fm = w->fontMetrics();
-  const QStringList lines = shownText(caption_).split(QLatin1Char('\n'));
+  const QStringList lines = shownText(caption_, doubledAmpersands_).split(QLatin1Char('\n'));
   int widest = 0;
   for (const QString& line : lines) widest = std::max(widest, fm.horizontalAdvance(line));
   width_ = toTwips(widest);

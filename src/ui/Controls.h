@@ -22,6 +22,9 @@ class Label final : public Control {
   void setCentered(bool on);           // text alignment inside the label
   void setTransparent(bool on);        // on by default
   void setBackColor(Rgb c);
+  // Captions written with "&&" for one "&" (the credit lines are); off by
+  // default, so that any other text shows exactly as given.
+  void setDoubledAmpersands(bool on);
 
  private:
   void resizeToCaption();
@@ -31,6 +34,7 @@ class Label final : public Control {
   Rgb back_ = kWhite;
   bool autoSize_ = true;
   bool transparent_ = true;
+  bool doubledAmpersands_ = false;
 };
 
 // A rectangle filled solid with FillColor, with a one-pixel border.

@@ -295,9 +295,10 @@ TEST(ScoringSummary, OverallScoreBeyond32BitsIsClamped) {
   st.Players[1].CombatScore = 10;
   const GeneralSummaryResult g = computeGeneralSummary(st);
   EXPECT_EQ(g.scores[0], 2147483647);
-  EXPECT_EQ(g.maxScore, 2147483647);
+  EXPECT_EQ(g.maxScore, 4000000000);
   EXPECT_EQ(g.rows[0].slot, 0);
-  EXPECT_TRUE(std::isfinite(g.rows[0].widths[0]));
+  // The best bar still spans 7035 twips, not more.
+  EXPECT_FLOAT_EQ(g.rows[0].widths[0] + g.rows[0].widths[1] + g.rows[0].widths[2], 7035.0f);
 }
 
 }  // namespace

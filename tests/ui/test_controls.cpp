@@ -110,8 +110,11 @@ TEST_F(LabelTest, SizesItselfToItsCaption) {
   EXPECT_GT(label.Width(), before);
 }
 
-TEST_F(LabelTest, DoubledAmpersandShowsOnceAndALoneOneAsItIs) {
+TEST_F(LabelTest, CaptionsShowAsWrittenUnlessDoubledAmpersandsAreAskedFor) {
   label.setFont(verdana);
+  label.setCaption(QStringLiteral("A&&B"));
+  EXPECT_EQ(static_cast<QLabel*>(label.widget())->text(), QStringLiteral("A&&B"));
+  label.setDoubledAmpersands(true);
   label.setCaption(QStringLiteral("Design && Development"));
   EXPECT_EQ(label.Caption(), QStringLiteral("Design && Development"));
   EXPECT_EQ(static_cast<QLabel*>(label.widget())->text(), QStringLiteral("Design & Development"));
