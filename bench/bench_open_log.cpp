@@ -1,15 +1,15 @@
 // A log from openLog to the four filled summary pages: what the user waits
 // for between choosing a file and seeing the statistics.
-#include <QApplication>
 #include <QString>
 #include <benchmark/benchmark.h>
+
+#include "BenchMain.h"
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "log/PlayerStats.h"
 #include "stats/Main.h"
-#include "ui/Dialogs.h"
 
 namespace {
 
@@ -67,15 +67,4 @@ BENCHMARK(BM_OpenLogToSummaryPages)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-// The window needs a QApplication before anything is built; no display is used.
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  // A rejected log must report, not wait for a person.
-  ui::dialogHandlers().messageBox = [](QWidget*, const QString&, int, const QString&) { return ui::kMsgResultOk; };
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return runWindowBenchmarks(argc, argv); }

@@ -1,10 +1,11 @@
 // What the user waits for besides reading a log: the launcher from start to
 // shown, the statistics window made on first use, and a view chooser click
 // rebuilding the four pages for one player and for the summary.
-#include <QApplication>
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+#include "BenchMain.h"
 
 #include <string>
 
@@ -13,7 +14,6 @@
 #include "shell/Startup.h"
 #include "stats/Main.h"
 #include "ui/Chooser.h"
-#include "ui/Dialogs.h"
 
 namespace {
 
@@ -59,13 +59,4 @@ BENCHMARK(BM_ChooserClick)->Arg(1)->Arg(5)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ui::dialogHandlers().messageBox = [](QWidget*, const QString&, int, const QString&) { return ui::kMsgResultOk; };
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return runWindowBenchmarks(argc, argv); }
