@@ -2,6 +2,7 @@
 // file, and the two versions' parsers side by side.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -9,11 +10,16 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "log/LogReader.h"
 #include "log/PlayerStats.h"
 
-namespace corv::test {
+namespace corv {
+
+inline void PrintTo(const LogProblem& p, std::ostream* os) { *os << '"' << p.text() << '"'; }
+
+namespace test {
 
 // A file that holds the given bytes for the life of the object; the name is
 // random so parallel test processes (and other build trees) never collide.
@@ -50,57 +56,45 @@ inline std::string separatorLog(int separators) {
   return text;
 }
 
-inline std::string versionOfText(const std::string& bytes) {
-  std::istringstream in(bytes);
-  return GetLogVersion(in);
+inline const std::string kSep = "*************";
+
+inline std::string joinCrLf(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& l : lines) out += l + "\r\n";
+  return out;
 }
 
-// One log version as the tests see it: its parser and the lines that differ.
+enum ShipClass { Carrier, Destroyer, Frigate, Corvette, Fighter, Resource, NonCombat, Cruiser };
+
+// One log version as the tests see it: its parsers and the lines that differ.
 struct LogFlavour {
   const char* name;
   std::optional<LogProblem> (*parse)(StatsState&, std::istream&);
-  std::string currentLine;     // the RUCurrent line with the value 0
-  std::string shipListHeader;  // this version's header
-  std::string otherHeader;     // the other version's header
-  // The ship line of a class (upper-case, e.g. "CARRIER") holding `value`.
-  std::string (*shipLine)(std::string_view cls, std::string_view value);
+  std::optional<LogProblem> (*parseFile)(StatsState&, const std::string&);
+  std::string currentLabel;
+  std::string shipListHeader;
+  std::string otherHeader;  // the other version's header
+  std::array<std::string, 8> shipLabels;  // in ShipClass order
+
+  std::string ship(ShipClass c, const std::string& value) const { return shipLabels[c] + value; }
 };
 
-inline std::string shipLine100(std::string_view cls, std::string_view value) {
-  static const std::pair<std::string_view, std::string_view> kNames[] = {
-      {"CARRIER", "Carrier"},   {"DESTROYER", "Destroyer"}, {"FRIGATE", "Frigate"},
-      {"CORVETTE", "Corvette"}, {"FIGHTER", "Fighter"},     {"RESOURCE", "Resource"},
-      {"NON-COMBAT", "NonCombat"}, {"CRUISER", "HeavyCruiser"}};
-  for (const auto& [upper, mixed] : kNames)
-    if (upper == cls) return "CLASS_" + std::string(mixed) + ":\t" + std::string(value);
-  return {};
-}
+inline const LogFlavour kFlavour100{
+    "v100", [](StatsState& s, std::istream& in) { return ParseLog100(s, in); },
+    [](StatsState& s, const std::string& path) { return ParseLog100(s, path); }, "Current RU's(det): ",
+    "Total Aquired Ships By Class:", "Total Acquired Ships By Class:",
+    {"CLASS_Carrier:\t", "CLASS_Destroyer:\t", "CLASS_Frigate:\t", "CLASS_Corvette:\t", "CLASS_Fighter:\t",
+     "CLASS_Resource:\t", "CLASS_NonCombat:\t", "CLASS_HeavyCruiser:\t"}};
 
-inline std::string shipLine104(std::string_view cls, std::string_view value) {
-  std::string line(cls);
-  line.resize(40, ' ');
-  return line + ":" + std::string(value);
-}
-
-inline std::optional<LogProblem> parse100(StatsState& s, std::istream& in) { return ParseLog100(s, in); }
-inline std::optional<LogProblem> parse104(StatsState& s, std::istream& in) { return ParseLog104(s, in); }
-
-inline const LogFlavour kFlavour100{"v100", parse100, "Current RU's(det): ",
-                                    "Total Aquired Ships By Class:", "Total Acquired Ships By Class:",
-                                    shipLine100};
-inline const LogFlavour kFlavour104{"v104", parse104, "Current RU's: ",
-                                    "Total Acquired Ships By Class:", "Total Aquired Ships By Class:",
-                                    shipLine104};
-
-// Lines joined with CR LF, as the game writes them.
-inline std::string crlf(std::initializer_list<std::string_view> lines) {
-  std::string out;
-  for (std::string_view l : lines) {
-    out += l;
-    out += "\r\n";
-  }
-  return out;
-}
+// A 1.04 class name fills a field of 40 before its colon.
+inline const LogFlavour kFlavour104 = [] {
+  LogFlavour f{"v104", [](StatsState& s, std::istream& in) { return ParseLog104(s, in); },
+               [](StatsState& s, const std::string& path) { return ParseLog104(s, path); }, "Current RU's: ",
+               "Total Acquired Ships By Class:", "Total Aquired Ships By Class:",
+               {"CARRIER", "DESTROYER", "FRIGATE", "CORVETTE", "FIGHTER", "RESOURCE", "NON-COMBAT", "CRUISER"}};
+  for (std::string& label : f.shipLabels) label += std::string(40 - label.size(), ' ') + ':';
+  return f;
+}();
 
 // Parses `bytes` into a state whose PlayerIndex starts at -1, as opening a log does.
 struct Parsed {
@@ -116,4 +110,5 @@ inline Parsed parseWith(const LogFlavour& f, const std::string& bytes) {
   return p;
 }
 
-}  // namespace corv::test
+}  // namespace test
+}  // namespace corv
