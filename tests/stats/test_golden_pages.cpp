@@ -1,19 +1,20 @@
-// Sample logs of both versions against page dumps worked out by hand from the
-// scoring and layout rules. Row labels are taken to be 195 twips tall (13
-// pixels of the row font), which every bar top in the expectations builds on.
+// Sample logs of both versions against page and view dumps worked out by hand
+// from the scoring and layout rules. Row labels are taken to be 195 twips tall
+// (13 pixels of the row font), which every bar top in the expectations builds on.
 #include <QString>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <memory>
 #include <sstream>
 #include <string>
 
-#include "stats/Main.h"
+#include "StatsTestSupport.h"
 #include "stats/PageDump.h"
+#include "stats/PlayerViewDump.h"
 #include "ui/Controls.h"
-#include "ui/Dialogs.h"
 
 namespace {
+
+using corv::test::dataFile;
 
 std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -22,12 +23,9 @@ std::string readFile(const std::string& path) {
   return text.str();
 }
 
-// The expectations write the log's own path as @LOG@.
-std::string withPath(std::string text, const std::string& path) {
-  const std::string token = "@LOG@";
-  for (std::size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + path.size()))
-    text.replace(at, token.size(), path);
-  return text;
+void replaceAll(std::string& text, const std::string& token, const std::string& by) {
+  for (std::size_t at = text.find(token); at != std::string::npos; at = text.find(token, at + by.size()))
+    text.replace(at, token.size(), by);
 }
 
 class GoldenPages : public ::testing::TestWithParam<const char*> {
@@ -40,10 +38,11 @@ TEST_P(GoldenPages, DumpMatchesTheWorkedOutPages) {
     ADD_FAILURE() << "the dump must answer its own message box: " << prompt.toStdString();
     return ui::kMsgResultOk;
   };
-  const std::string base = std::string(CORV_TEST_DATA) + "/" + GetParam();
+  const std::string base = dataFile(GetParam());
   const std::string log = base + ".txt";
-  const std::string expected = withPath(readFile(base + ".expected"), log);
+  std::string expected = readFile(base + ".expected");
   ASSERT_FALSE(expected.empty()) << base << ".expected";
+  replaceAll(expected, "@LOG@", log);
 
   corv::StatsState state;
   Main main(state);
@@ -59,15 +58,26 @@ INSTANTIATE_TEST_SUITE_P(Samples, GoldenPages,
                                            "pages_v100_one_player", "pages_v104_rejected"),
                          [](const auto& info) { return std::string(info.param); });
 
-TEST(PageDumpText, NumbersToTwoDecimalsTrimmed) {
+TEST(GoldenViews, TwoPlayerLogSlotZero) {
+  std::string expected = readFile(dataFile("views_two_players_slot0.expected"));
+  ASSERT_FALSE(expected.empty());
+  corv::StatsState state;
+  Main main(state);
+  ASSERT_TRUE(corv::OpenLogAsLauncher(main, QString::fromStdString(dataFile("views_two_players.txt"))).valid);
+  std::ostringstream out;
+  ASSERT_TRUE(corv::WritePlayerChoice(out, main, 0));
+  // The values' left edge follows the measured "Dmg vs Bo", which depends on the font.
+  replaceAll(expected, "@VALUELEFT@",
+             corv::DumpNumber(main.lbCombat[1]->Left() + main.lbCombat[1]->Width() + 70.0f));
+  EXPECT_EQ(out.str(), expected);
+}
+
+TEST(PageDumpText, NumbersColoursAndOneLineMessages) {
   EXPECT_EQ(corv::DumpNumber(1233.3334f), "1233.33");
   EXPECT_EQ(corv::DumpNumber(7035.0f), "7035");
   EXPECT_EQ(corv::DumpNumber(3517.5f), "3517.5");
   EXPECT_EQ(corv::DumpNumber(-0.001f), "0");
   EXPECT_EQ(corv::DumpNumber(-30.25f), "-30.25");
-}
-
-TEST(PageDumpText, MessageStaysOnOneLine) {
   EXPECT_EQ(corv::DumpMessage(QStringLiteral("a\r\n\r\nb\nc\rd")), "a\\n\\nb\\nc\\nd");
   EXPECT_EQ(corv::DumpMessage(QStringLiteral("C:\\logs\\x.txt")), "C:\\\\logs\\\\x.txt");
   EXPECT_EQ(corv::DumpColour(corv::rgb(50, 255, 10)), "32FF0A");
@@ -82,7 +92,7 @@ TEST(PageDumpText, OpeningRestoresTheMessageBoxHandler) {
   corv::StatsState state;
   Main main(state);
   const corv::OpenedLog opened =
-      corv::OpenLogAsLauncher(main, QString::fromLatin1(CORV_TEST_DATA "/pages_v100_one_player.txt"));
+      corv::OpenLogAsLauncher(main, QString::fromStdString(dataFile("pages_v100_one_player.txt")));
   EXPECT_FALSE(opened.valid);
   EXPECT_EQ(main.Tag, QStringLiteral("0"));
   EXPECT_EQ(calls, 0);

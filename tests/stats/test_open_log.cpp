@@ -4,71 +4,56 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <memory>
 #include <string>
-#include <vector>
 
-#include "log/LogTestSupport.h"
-#include "stats/Main.h"
+#include "StatsTestSupport.h"
 #include "ui/Chooser.h"
-#include "ui/Dialogs.h"
 
 namespace {
 
+using corv::test::dataFile;
 using corv::test::separatorLog;
 using corv::test::TempLog;
 
 const QString kNotALog = QStringLiteral(
     "\r\n\r\nThe above file is not a Corvaneth multiplayer\r\nlog file. Please select a valid file and try again.");
+const QString kUnreadable = QStringLiteral("\r\n\r\nThe above file could not be read as a Corvaneth log: ");
 
-struct ShownBox {
-  QString prompt;
-  int style;
-  QString title;
-};
+// "Summary" and the names P0 .. P<n-1> of separatorLog's players.
+QStringList summaryAnd(int players) {
+  QStringList items{QStringLiteral("Summary")};
+  for (int i = 0; i < players; ++i) items << QStringLiteral("P%1").arg(i);
+  return items;
+}
 
-class OpenLogTest : public ::testing::Test {
+class OpenLogTest : public corv::test::WindowTest {
  protected:
-  void SetUp() override {
-    ui::dialogHandlers().messageBox = [this](QWidget*, const QString& prompt, int style, const QString& title) {
-      boxes.push_back({prompt, style, title});
-      return ui::kMsgResultOk;
-    };
-    main = std::make_unique<Main>(state);
-  }
-  void TearDown() override {
-    main.reset();
-    ui::resetDialogHandlers();
-  }
-
-  void open(const std::string& path) { main->openLog(QString::fromStdString(path)); }
-
-  QStringList items(int chooser) const {
-    QStringList list;
-    for (int n = 1; n <= main->cbView[chooser]->ItemCount(); ++n) list << main->cbView[chooser]->ItemText(n);
-    return list;
-  }
-
   // Every chooser holds exactly these items, with item 1 selected.
   void expectChoosers(const QStringList& expected) const {
-    for (int c = 0; c < 4; ++c) {
-      EXPECT_EQ(items(c), expected) << "chooser " << c;
-      EXPECT_EQ(main->cbView[c]->SelectedIndex(), 1) << "chooser " << c;
+    for (ui::Chooser* chooser : main->cbView) {
+      QStringList items;
+      for (int n = 1; n <= chooser->ItemCount(); ++n) items << chooser->ItemText(n);
+      EXPECT_EQ(items, expected) << chooser->name().toStdString();
+      EXPECT_EQ(chooser->SelectedIndex(), 1) << chooser->name().toStdString();
     }
   }
-
-  corv::StatsState state;
-  std::unique_ptr<Main> main;
-  std::vector<ShownBox> boxes;
+  void expectInvalid(const QString& prompt) const {
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].prompt, prompt);
+    EXPECT_EQ(boxes[0].style, 64);
+    EXPECT_EQ(boxes[0].title, QStringLiteral("Invalid Log File"));
+    EXPECT_EQ(main->Tag, QStringLiteral("1"));
+  }
 };
 
 // ---- what the separator count makes of a log ----
 
 struct SeparatorCase {
   const char* name;
+  const char* text;  // nullptr: separatorLog(separators)
   int separators;
   float playerIndex;
-  QStringList items;
+  int players;
   bool valid;
 };
 
@@ -78,94 +63,53 @@ class OpenBySeparators : public OpenLogTest, public ::testing::WithParamInterfac
 
 TEST_P(OpenBySeparators, SetsIndexChoosersAndValidity) {
   const SeparatorCase& c = GetParam();
-  const TempLog log(separatorLog(c.separators));
+  const TempLog log(c.text ? std::string(c.text) : separatorLog(c.separators));
   main->Tag = QStringLiteral("0");
   open(log.path());
-
   EXPECT_FLOAT_EQ(state.PlayerIndex, c.playerIndex);
-  expectChoosers(c.items);
+  expectChoosers(summaryAnd(c.players));
   if (c.valid) {
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(main->Tag, QStringLiteral("0"));
   } else {
-    ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].prompt, QString::fromStdString(log.path()) + kNotALog);
-    EXPECT_EQ(boxes[0].style, 64);
-    EXPECT_EQ(boxes[0].title, QStringLiteral("Invalid Log File"));
-    EXPECT_EQ(main->Tag, QStringLiteral("1"));
+    expectInvalid(QString::fromStdString(log.path()) + kNotALog);
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Logs, OpenBySeparators,
-    ::testing::Values(SeparatorCase{"Empty", 0, -1.0f, {QStringLiteral("Summary")}, false},
-                      SeparatorCase{"OnePlayer", 2, 0.0f, {QStringLiteral("Summary"), QStringLiteral("P0")}, false},
-                      SeparatorCase{"ThreeSeparators", 3, 0.5f, {QStringLiteral("Summary"), QStringLiteral("P0")}, false},
-                      SeparatorCase{"TwoPlayers", 4, 1.0f,
-                                    {QStringLiteral("Summary"), QStringLiteral("P0"), QStringLiteral("P1")}, true},
-                      SeparatorCase{"FiveSeparators", 5, 1.5f,
-                                    {QStringLiteral("Summary"), QStringLiteral("P0"), QStringLiteral("P1")}, true},
-                      SeparatorCase{"EightPlayers", 16, 7.0f,
-                                    {QStringLiteral("Summary"), QStringLiteral("P0"), QStringLiteral("P1"),
-                                     QStringLiteral("P2"), QStringLiteral("P3"), QStringLiteral("P4"),
-                                     QStringLiteral("P5"), QStringLiteral("P6"), QStringLiteral("P7")},
-                                    true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Logs, OpenBySeparators,
+                         ::testing::Values(SeparatorCase{"EmptyFile", "", 0, -1.0f, 0, false},
+                                           SeparatorCase{"NoSeparators", nullptr, 0, -1.0f, 0, false},
+                                           SeparatorCase{"OnePlayer", nullptr, 2, 0.0f, 1, false},
+                                           SeparatorCase{"ThreeSeparators", nullptr, 3, 0.5f, 1, false},
+                                           SeparatorCase{"TwoPlayers", nullptr, 4, 1.0f, 2, true},
+                                           SeparatorCase{"FiveSeparators", nullptr, 5, 1.5f, 2, true},
+                                           SeparatorCase{"EightPlayers", nullptr, 16, 7.0f, 8, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(OpenLogTest, EmptyFileIsVersionOneAndInvalid) {
-  const TempLog log("");
-  open(log.path());
-  EXPECT_FLOAT_EQ(state.PlayerIndex, -1.0f);
-  expectChoosers({QStringLiteral("Summary")});
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(main->Tag, QStringLiteral("1"));
-}
-
-TEST_F(OpenLogTest, AFreshWindowKeepsItsEmptyTagForAValidLog) {
-  const TempLog log(separatorLog(4));
-  open(log.path());
-  EXPECT_TRUE(main->Tag.isEmpty());
-}
-
-TEST_F(OpenLogTest, SelectingSummaryFromCodeRaisesNoClick) {
+TEST_F(OpenLogTest, AValidLogLeavesAFreshTagEmptyAndRaisesNoClick) {
   int clicks = 0;
   for (ui::Chooser* chooser : main->cbView) chooser->onClick = [&clicks] { ++clicks; };
   const TempLog log(separatorLog(6));
   open(log.path());
+  EXPECT_TRUE(main->Tag.isEmpty());
   EXPECT_EQ(clicks, 0);
 }
 
-TEST_F(OpenLogTest, SecondLogReplacesTheFirstLogsItems) {
-  const TempLog first(separatorLog(8));
-  const TempLog second(separatorLog(4));
-  open(first.path());
-  open(second.path());
+TEST_F(OpenLogTest, EachLogReplacesTheLastLogsItems) {
+  const TempLog four(separatorLog(8)), two(separatorLog(4)), one(separatorLog(2));
+  open(four.path());
+  open(two.path());
   EXPECT_FLOAT_EQ(state.PlayerIndex, 1.0f);
-  expectChoosers({QStringLiteral("Summary"), QStringLiteral("P0"), QStringLiteral("P1")});
-}
-
-TEST_F(OpenLogTest, InvalidLogAfterAValidOneHoldsOnlyItsOwnItems) {
-  const TempLog valid(separatorLog(6));
-  const TempLog invalid(separatorLog(2));
-  open(valid.path());
-  open(invalid.path());
-  expectChoosers({QStringLiteral("Summary"), QStringLiteral("P0")});
+  expectChoosers(summaryAnd(2));
+  open(one.path());
+  expectChoosers(summaryAnd(1));
   EXPECT_EQ(main->Tag, QStringLiteral("1"));
-}
-
-TEST_F(OpenLogTest, NamesAreShownAsWrittenInTheLog) {
-  // "Zoë" in the log's single-byte text.
-  const TempLog log(
-      "*************\r\n*************\r\nPlayer Name: Zo\xEB\r\n*************\r\n*************\r\nPlayer Name: "
-      "Bo\r\n");
-  open(log.path());
-  expectChoosers({QStringLiteral("Summary"), QString::fromUtf8("Zo\xC3\xAB"), QStringLiteral("Bo")});
 }
 
 // ---- ship totals ----
 
 TEST_F(OpenLogTest, ShipTotalIsTheClassCountsPlusOne) {
-  open(std::string(CORV_TEST_DATA) + "/pages_v104_worked_example.txt");
+  open(dataFile("pages_v104_worked_example.txt"));
   EXPECT_EQ(state.Players[0].ShipsTotal, 1 + 2 + 8 + 10 + 30 + 6 + 2 + 1 + 1);
   EXPECT_EQ(state.Players[1].ShipsTotal, 1 + 1 + 12 + 5 + 20 + 4 + 1 + 0 + 1);
   EXPECT_EQ(state.Players[2].ShipsTotal, 1);  // no ships at all
@@ -175,7 +119,6 @@ TEST_F(OpenLogTest, ShipTotalsOnlyForTheLogsPlayers) {
   state.Players[2].ShipsTotal = 77;
   const TempLog log(separatorLog(5));  // PlayerIndex 1.5: slots 0 and 1
   open(log.path());
-  EXPECT_EQ(state.Players[0].ShipsTotal, 1);
   EXPECT_EQ(state.Players[1].ShipsTotal, 1);
   EXPECT_EQ(state.Players[2].ShipsTotal, 77);
 }
@@ -193,15 +136,10 @@ TEST_F(OpenLogTest, ShipTotalBeyondItsFieldIsHeldAtTheLimit) {
 // ---- logs the reader rejects ----
 
 TEST_F(OpenLogTest, RejectedLogIsInvalidAndTheMessageNamesTheLine) {
-  const std::string path = std::string(CORV_TEST_DATA) + "/pages_v104_rejected.txt";
+  const std::string path = dataFile("pages_v104_rejected.txt");
   open(path);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].prompt, QString::fromStdString(path) +
-                                 QStringLiteral("\r\n\r\nThe above file could not be read as a Corvaneth log: "
-                                                "line 44: the value 40000 does not fit (at most 32767)."));
-  EXPECT_EQ(boxes[0].style, 64);
-  EXPECT_EQ(boxes[0].title, QStringLiteral("Invalid Log File"));
-  EXPECT_EQ(main->Tag, QStringLiteral("1"));
+  expectInvalid(QString::fromStdString(path) + kUnreadable +
+                QStringLiteral("line 44: the value 40000 does not fit (at most 32767)."));
   // Three players were read, and the choosers are filled as for any log.
   expectChoosers({QStringLiteral("Summary"), QStringLiteral("Ana"), QStringLiteral("Bo"), QStringLiteral("Cy")});
 }
@@ -209,19 +147,14 @@ TEST_F(OpenLogTest, RejectedLogIsInvalidAndTheMessageNamesTheLine) {
 TEST_F(OpenLogTest, MissingFileIsInvalidWithoutALineNumber) {
   const QString path = QStringLiteral("/nonexistent/corvaneth/no-such-log.txt");
   main->openLog(path);
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].prompt,
-            path + QStringLiteral("\r\n\r\nThe above file could not be read as a Corvaneth log: the file cannot be opened."));
-  EXPECT_EQ(main->Tag, QStringLiteral("1"));
-  expectChoosers({QStringLiteral("Summary")});
+  expectInvalid(path + kUnreadable + QStringLiteral("the file cannot be opened."));
+  expectChoosers(summaryAnd(0));
 }
 
 TEST_F(OpenLogTest, MoreThanEightPlayersStopsAtTheTablesEnd) {
   const TempLog log(separatorLog(20));
   open(log.path());
-  QStringList expected{QStringLiteral("Summary")};
-  for (int i = 0; i < 8; ++i) expected << QStringLiteral("P%1").arg(i);
-  expectChoosers(expected);
+  expectChoosers(summaryAnd(8));
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_TRUE(boxes[0].prompt.contains(QStringLiteral("more than eight players")));
   EXPECT_EQ(main->Tag, QStringLiteral("1"));
