@@ -1,77 +1,102 @@
-// The simple controls: twips geometry, label sizing, painting, z-order and
-// the mouse events as the windows' handlers receive them.
+// The controls: twips geometry, label sizing, painting, z-order, the mouse
+// events as the windows' handlers receive them, and what a user's choice in
+// the chooser, tab strip and chart raises.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
-#include <QPainter>
+#include <QMouseEvent>
+#include <QPieSeries>
+#include <QPieSlice>
+#include <QTabBar>
+#include <QTest>
 
+#include <limits>
 #include <vector>
 
-#include "UiTestSupport.h"
+#include "ui/Chart.h"
+#include "ui/Chooser.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
-
-using uitest::Area;
-using uitest::sendMouse;
+#include "ui/TabStrip.h"
 
 namespace {
 
+class Area final : public ui::Container {
+ public:
+  Area() { widget_.resize(600, 400); }
+  QWidget* area() const override { return const_cast<QWidget*>(&widget_); }
+
+ private:
+  QWidget widget_;
+};
+
 QColor pixelAt(QWidget* w, int x, int y) { return w->grab().toImage().pixelColor(x, y); }
 
-TEST(Geometry, TwipsAreKeptExactlyAndPixelsDerived) {
+QPixmap filled(int w, int h) {
+  QPixmap p(w, h);
+  p.fill(Qt::green);
+  return p;
+}
+
+// A mouse event as the window system delivers it.
+void sendMouse(QWidget* w, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint pos,
+               Qt::KeyboardModifiers mods = Qt::NoModifier) {
+  QMouseEvent e(type, QPointF(pos), QPointF(w->mapToGlobal(pos)), button, held, mods);
+  QApplication::sendEvent(w, &e);
+}
+
+void click(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QPoint releaseAt = QPoint(1, 1)) {
+  sendMouse(w, QEvent::MouseButtonPress, button, button, QPoint(1, 1));
+  sendMouse(w, QEvent::MouseButtonRelease, button, Qt::NoButton, releaseAt);
+}
+
+TEST(Shape, TwipsKeptExactlyEdgesRoundedWildValuesHeldAndFilledWithABorder) {
   Area a;
-  ui::Shape s(a, QStringLiteral("bar"));
+  ui::Shape s(a, QStringLiteral("bar")), next(a, QStringLiteral("next"));
   s.Move(1233.3334f, 1140.0f, 6795.5f, 195.0f);
   EXPECT_EQ(s.Left(), 1233.3334f);
-  EXPECT_EQ(s.Top(), 1140.0f);
   EXPECT_EQ(s.Width(), 6795.5f);
-  EXPECT_EQ(s.Height(), 195.0f);
   EXPECT_EQ(s.widget()->geometry(), QRect(82, 76, 453, 13));
   s.setLeft(-300.0f);
   s.setWidth(15.0f);
-  EXPECT_EQ(s.Left(), -300.0f);
   EXPECT_EQ(s.widget()->geometry(), QRect(-20, 76, 1, 13));
-  EXPECT_EQ(s.name(), QStringLiteral("bar"));
-}
+  // Half-pixel edges: controls that abut in twips abut on screen.
+  s.Move(112.5f, 0.0f, 112.5f, 195.0f);
+  next.Move(225.0f, 0.0f, 1000.0f, 195.0f);
+  EXPECT_EQ(s.widget()->geometry().right() + 1, next.widget()->geometry().left());
 
-TEST(Geometry, AbuttingControlsAbutOnScreen) {
-  Area a;
-  ui::Shape left(a, QStringLiteral("l")), right(a, QStringLiteral("r"));
-  left.Move(540.0f, 0.0f, 1007.5f, 195.0f);
-  right.Move(1547.5f, 0.0f, 1000.0f, 195.0f);
-  EXPECT_EQ(left.widget()->geometry().right() + 1, right.widget()->geometry().left());
-}
-
-TEST(Geometry, WildValuesNeitherCrashNorWrap) {
+  s.Move(0, 0, -500.0f, 1e30f);
+  EXPECT_EQ(s.Width(), -500.0f);
+  EXPECT_EQ(s.widget()->width(), 0);
   EXPECT_EQ(ui::toPixels(std::numeric_limits<float>::quiet_NaN()), 0);
   EXPECT_EQ(ui::toPixels(std::numeric_limits<float>::infinity()), 0);
   EXPECT_EQ(ui::toPixels(1e30f), 1 << 24);
   EXPECT_EQ(ui::toPixels(-1e30f), -(1 << 24));
-  Area a;
-  ui::Shape s(a, QStringLiteral("s"));
-  s.Move(0, 0, -500.0f, 1e30f);
-  EXPECT_EQ(s.Width(), -500.0f);
-  EXPECT_EQ(s.widget()->width(), 0);
+
+  s.Move(0, 0, 300, 195);
+  s.setFillColor(corv::rgb(0, 192, 192));
+  s.setBorderColor(ui::kDarkGrey);
+  EXPECT_EQ(pixelAt(s.widget(), 10, 6), QColor(0, 192, 192));
+  EXPECT_EQ(pixelAt(s.widget(), 0, 0), QColor(64, 64, 64));
+  EXPECT_EQ(pixelAt(s.widget(), 19, 12), QColor(64, 64, 64));
 }
 
-struct FontCase {
-  const char* design;
-  const char* installed;
-};
-
-class FontSubstitutes : public ::testing::TestWithParam<FontCase> {};
-
-TEST_P(FontSubstitutes, DesignFontMapsToAnInstalledOne) {
+TEST(Fonts, DesignFontsMapToInstalledOnes) {
   ui::installFontSubstitutes();
-  const QFont f = ui::toQFont({QString::fromLatin1(GetParam().design), 9.0, true, false, -1});
-  EXPECT_EQ(QFontInfo(f).family(), QString::fromLatin1(GetParam().installed));
+  const std::pair<const char*, const char*> fonts[] = {
+      {"Verdana", "DejaVu Sans"}, {"Arial", "Liberation Sans"}, {"Eurostile T", "Play"}, {"Handel Gothic D", "Play"}};
+  for (const auto& [design, installed] : fonts)
+    EXPECT_EQ(QFontInfo(ui::toQFont({QString::fromLatin1(design), 9.0, true, false, -1})).family(),
+              QString::fromLatin1(installed));
 }
-
-INSTANTIATE_TEST_SUITE_P(Ui, FontSubstitutes,
-                         ::testing::Values(FontCase{"Verdana", "DejaVu Sans"}, FontCase{"Arial", "Liberation Sans"},
-                                           FontCase{"Eurostile T", "Play"}, FontCase{"Handel Gothic D", "Play"}));
 
 class LabelTest : public ::testing::Test {
  protected:
@@ -79,71 +104,57 @@ class LabelTest : public ::testing::Test {
   ui::Label label{area, QStringLiteral("lbGen_0")};
   const ui::FontSpec verdana{QStringLiteral("Verdana"), 8.25, true, false, -1};
 
-  QFontMetrics metrics() const { return QFontMetrics(ui::toQFont(label.font())); }
+  float twipsOf(const char* text) const {
+    return ui::toTwips(QFontMetrics(ui::toQFont(label.font())).horizontalAdvance(QString::fromLatin1(text)));
+  }
+  float lineHeight() const { return ui::toTwips(QFontMetrics(ui::toQFont(label.font())).height()); }
+  QString shown() const { return static_cast<QLabel*>(label.widget())->text(); }
 };
 
-TEST_F(LabelTest, DesignSizeStaysUntilCaptionOrFontChanges) {
+TEST_F(LabelTest, SizesItselfToItsCaptionAndFont) {
   label.Move(540, 930, 1485, 195);
-  EXPECT_EQ(label.Width(), 1485.0f);
-  EXPECT_EQ(label.Height(), 195.0f);
   label.setForeColor(ui::kLightGrey);
-  label.setVisible(false);
-  EXPECT_EQ(label.Width(), 1485.0f);
-}
+  EXPECT_EQ(label.Width(), 1485.0f);  // the design size stays until caption or font change
 
-TEST_F(LabelTest, SizesItselfToItsCaption) {
-  label.Move(540, 930, 1485, 195);
   label.setFont(verdana);
   label.setCaption(QStringLiteral("Player 1 (race)"));
-  const QFontMetrics fm = metrics();
-  EXPECT_EQ(label.Width(), ui::toTwips(fm.horizontalAdvance(QStringLiteral("Player 1 (race)"))));
-  EXPECT_EQ(label.Height(), ui::toTwips(fm.height()));
-  EXPECT_EQ(label.widget()->width(), fm.horizontalAdvance(QStringLiteral("Player 1 (race)")));
+  EXPECT_EQ(label.Width(), twipsOf("Player 1 (race)"));
+  EXPECT_EQ(label.Height(), lineHeight());
+  EXPECT_EQ(ui::toTwips(label.widget()->width()), label.Width());
   EXPECT_EQ(label.Left(), 540.0f);
-
-  const float shortWidth = label.Width();
-  label.setCaption(QStringLiteral("A much longer player name (race)"));
-  EXPECT_GT(label.Width(), shortWidth);
-  // A bigger font makes the same caption wider.
   const float before = label.Width();
   label.setFont({QStringLiteral("Verdana"), 14.25, true, false, -1});
   EXPECT_GT(label.Width(), before);
+
+  label.setCaption(QStringLiteral(" "));  // a blank caption still takes a line
+  EXPECT_GT(label.Width(), 0.0f);
+  EXPECT_EQ(label.Height(), lineHeight());
 }
 
 TEST_F(LabelTest, CaptionsShowAsWrittenUnlessDoubledAmpersandsAreAskedFor) {
   label.setFont(verdana);
   label.setCaption(QStringLiteral("A&&B"));
-  EXPECT_EQ(static_cast<QLabel*>(label.widget())->text(), QStringLiteral("A&&B"));
+  EXPECT_EQ(shown(), QStringLiteral("A&&B"));
   label.setDoubledAmpersands(true);
   label.setCaption(QStringLiteral("Design && Development"));
   EXPECT_EQ(label.Caption(), QStringLiteral("Design && Development"));
-  EXPECT_EQ(static_cast<QLabel*>(label.widget())->text(), QStringLiteral("Design & Development"));
-  EXPECT_EQ(label.Width(), ui::toTwips(metrics().horizontalAdvance(QStringLiteral("Design & Development"))));
+  EXPECT_EQ(shown(), QStringLiteral("Design & Development"));
+  EXPECT_EQ(label.Width(), twipsOf("Design & Development"));
   label.setCaption(QStringLiteral("R&D"));
-  EXPECT_EQ(static_cast<QLabel*>(label.widget())->text(), QStringLiteral("R&D"));
+  EXPECT_EQ(shown(), QStringLiteral("R&D"));
 }
 
-TEST_F(LabelTest, ABlankCaptionStillTakesALine) {
-  label.setFont(verdana);
-  label.setCaption(QStringLiteral(" "));
-  EXPECT_GT(label.Width(), 0.0f);
-  EXPECT_EQ(label.Height(), ui::toTwips(metrics().height()));
-}
-
-TEST_F(LabelTest, TransparentByDefaultAndPaintsItsForeColor) {
+TEST_F(LabelTest, TransparentUntilToldPaintsItsColoursAndKeepsAFixedSize) {
   label.setFont(verdana);
   label.setForeColor(ui::kRed);
   label.setCaption(QStringLiteral("WWWW"));
-  EXPECT_EQ(label.ForeColor(), ui::kRed);
   EXPECT_FALSE(label.widget()->autoFillBackground());
   EXPECT_EQ(label.widget()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
   label.setTransparent(false);
   label.setBackColor(ui::kPaleYellow);
   EXPECT_TRUE(label.widget()->autoFillBackground());
   EXPECT_EQ(pixelAt(label.widget(), 0, 0), QColor(255, 255, 192));
-}
 
-TEST_F(LabelTest, FixedSizeWhenAutoSizeIsOff) {
   label.setAutoSize(false);
   label.Move(0, 0, 960, 210);
   label.setCentered(true);
@@ -152,113 +163,65 @@ TEST_F(LabelTest, FixedSizeWhenAutoSizeIsOff) {
   EXPECT_TRUE(static_cast<QLabel*>(label.widget())->alignment() & Qt::AlignHCenter);
 }
 
-TEST(Shape, FilledSolidWithAOnePixelBorder) {
-  Area a;
-  ui::Shape s(a, QStringLiteral("lnRes_0"));
-  s.Move(0, 0, 300, 195);
-  s.setFillColor(corv::rgb(0, 192, 192));
-  s.setBorderColor(ui::kDarkGrey);
-  EXPECT_EQ(s.FillColor(), corv::rgb(0, 192, 192));
-  EXPECT_EQ(pixelAt(s.widget(), 10, 6), QColor(0, 192, 192));
-  EXPECT_EQ(pixelAt(s.widget(), 0, 0), QColor(64, 64, 64));
-  EXPECT_EQ(pixelAt(s.widget(), 19, 12), QColor(64, 64, 64));
-}
-
-TEST(Line, CoversItsPointsAndLetsTheMouseThrough) {
+TEST(Line, CoversItsPointsLetsTheMouseThroughAndMovesWhole) {
   Area a;
   ui::Line l(a, QStringLiteral("lnTitle"));
   l.setPoints(1380, 870, 9000, 870);
   l.setBorderWidth(3);
   l.setBorderColor(ui::kLightBlue);
-  EXPECT_EQ(l.X1(), 1380.0f);
-  EXPECT_EQ(l.X2(), 9000.0f);
-  EXPECT_EQ(l.Y1(), 870.0f);
-  EXPECT_EQ(l.BorderWidth(), 3);
   const QRect g = l.widget()->geometry();
-  EXPECT_TRUE(g.contains(QPoint(92, 58)));
-  EXPECT_TRUE(g.contains(QPoint(600, 58)));
+  EXPECT_TRUE(g.contains(QPoint(92, 58)) && g.contains(QPoint(600, 58)));
   EXPECT_TRUE(l.widget()->testAttribute(Qt::WA_TransparentForMouseEvents));
   EXPECT_EQ(pixelAt(l.widget(), 300 - g.left(), 58 - g.top()), QColor(192, 192, 255));
 
-  // A slanted stroke drawn from right to left keeps its points.
-  ui::Line s(a, QStringLiteral("Line5"));
-  s.setPoints(7680, 960, 7600, 780);
-  EXPECT_EQ(s.X1(), 7680.0f);
-  EXPECT_EQ(s.Y2(), 780.0f);
-  s.Move(7600, 880);  // moving shifts both points
-  EXPECT_EQ(s.X1(), 7680.0f);
-  EXPECT_EQ(s.Y1(), 1060.0f);
-  EXPECT_EQ(s.Y2(), 880.0f);
+  // A slanted stroke drawn from right to left keeps its points; moving shifts both.
+  l.setPoints(7680, 960, 7600, 780);
+  l.Move(7600, 880);
+  EXPECT_EQ(l.X1(), 7680.0f);
+  EXPECT_EQ(l.Y1(), 1060.0f);
+  EXPECT_EQ(l.Y2(), 880.0f);
 }
 
-TEST(Frame, ZOrderBringsToFrontAndSendsBack) {
+TEST(Frame, ZOrderBringsToFrontAndSendsBackOverAnOpaquePage) {
   Area a;
   std::vector<std::unique_ptr<ui::Frame>> pages;
-  for (int i = 0; i < 5; ++i) {
+  for (int i = 0; i < 3; ++i) {
     pages.push_back(std::make_unique<ui::Frame>(a, QStringLiteral("Tabb_%1").arg(i)));
     pages.back()->Move(120, 1800, 8115, 5175);
   }
-  const QPoint inside(200, 200);
-  auto front = [&] { return a.area()->childAt(inside); };
-  EXPECT_EQ(front(), pages[4]->widget());
+  auto front = [&] { return a.area()->childAt(QPoint(200, 200)); };
+  EXPECT_EQ(front(), pages[2]->widget());
   pages[0]->ZOrder(0);
   EXPECT_EQ(front(), pages[0]->widget());
-  pages[2]->ZOrder();
-  EXPECT_EQ(front(), pages[2]->widget());
-  pages[2]->ZOrder(1);
+  pages[1]->ZOrder();
+  EXPECT_EQ(front(), pages[1]->widget());
+  pages[1]->ZOrder(1);
   EXPECT_EQ(front(), pages[0]->widget());
-  EXPECT_EQ(a.area()->children().indexOf(pages[2]->widget()), 0);
+  EXPECT_EQ(a.area()->children().indexOf(pages[1]->widget()), 0);
+
+  pages[0]->setBackColor(ui::kBlack);
+  ui::Label inside(*pages[0], QStringLiteral("lbResTitle"));
+  EXPECT_EQ(inside.widget()->parentWidget(), pages[0]->widget());
+  EXPECT_TRUE(pages[0]->widget()->autoFillBackground());
+  EXPECT_EQ(pixelAt(pages[0]->widget(), 30, 15), QColor(0, 0, 0));
 }
 
-TEST(Frame, OpaqueWithItsBackColourAndHoldsControls) {
-  Area a;
-  ui::Frame f(a, QStringLiteral("Frame1"));
-  f.Move(0, 0, 600, 300);
-  f.setBackColor(ui::kBlack);
-  ui::Label inside(f, QStringLiteral("lbResTitle"));
-  EXPECT_EQ(inside.widget()->parentWidget(), f.widget());
-  EXPECT_TRUE(f.widget()->autoFillBackground());
-  EXPECT_EQ(pixelAt(f.widget(), 30, 15), QColor(0, 0, 0));
-}
-
-QPixmap filled(int w, int h, QColor c) {
-  QPixmap p(w, h);
-  p.fill(c);
-  return p;
-}
-
-TEST(Image, NaturalSizeTakesThePicturesSize) {
-  Area a;
-  ui::Image img(a, QStringLiteral("imgTitle"));
-  img.Move(60, -120, 100, 100);
-  img.setPicture(filled(20, 10, Qt::green));
-  EXPECT_EQ(img.Width(), 300.0f);
-  EXPECT_EQ(img.Height(), 150.0f);
-  EXPECT_EQ(img.Left(), 60.0f);
-  EXPECT_EQ(img.widget()->size(), QSize(20, 10));
-}
-
-TEST(Image, StretchedFillsTheControlsBox) {
+TEST(Image, NaturalSizeOrStretchedAndAnEmptyPictureKeepsTheBox) {
   Area a;
   ui::Image img(a, QStringLiteral("imgBack_1"));
   img.Move(-300, 0, 8415, 5175);
-  img.setStretch(true);
-  img.setPicture(filled(20, 10, Qt::green));
+  img.setPicture(QPixmap());
   EXPECT_EQ(img.Width(), 8415.0f);
+  img.setStretch(true);
+  img.setPicture(filled(20, 10));
   EXPECT_EQ(img.Height(), 5175.0f);
   EXPECT_EQ(pixelAt(img.widget(), 550, 340), QColor(Qt::green));
-  // Back to natural size: the control shrinks to the picture.
-  img.setStretch(false);
+  img.setStretch(false);  // back to natural size: the control shrinks to the picture
   EXPECT_EQ(img.Width(), 300.0f);
-}
-
-TEST(Image, AnEmptyPictureKeepsTheBox) {
-  Area a;
-  ui::Image img(a, QStringLiteral("imgBack_2"));
-  img.Move(0, 0, 3825, 3825);
-  img.setPicture(QPixmap());
-  EXPECT_EQ(img.Width(), 3825.0f);
-  EXPECT_TRUE(img.Picture().isNull());
+  EXPECT_EQ(img.Height(), 150.0f);
+  img.setPicture(filled(40, 10));
+  EXPECT_EQ(img.Left(), -300.0f);
+  EXPECT_EQ(img.widget()->size(), QSize(40, 10));
 }
 
 struct MouseLog {
@@ -271,75 +234,45 @@ struct MouseLog {
   }
 };
 
-TEST(Mouse, DownAndMoveInTwipsWithButtonsAndShift) {
-  Area a;
-  ui::Image img(a, QStringLiteral("imgTitle"));
-  img.Move(60, -120, 8250, 1350);
-  MouseLog log;
-  log.attach(img);
-  QWidget* w = img.widget();
-  EXPECT_TRUE(w->hasMouseTracking());
-
-  sendMouse(w, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, QPoint(10, 4), Qt::ShiftModifier);
-  sendMouse(w, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton | Qt::RightButton, QPoint(12, 5));
-  sendMouse(w, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, QPoint(7, 1), Qt::ControlModifier | Qt::AltModifier);
-  ASSERT_EQ(log.downs.size(), 1u);
-  EXPECT_EQ(log.downs[0], (std::vector<float>{2, 1, 150, 60}));
-  ASSERT_EQ(log.moves.size(), 2u);
-  EXPECT_EQ(log.moves[0], (std::vector<float>{3, 0, 180, 75}));
-  EXPECT_EQ(log.moves[1], (std::vector<float>{0, 6, 105, 15}));
-  sendMouse(w, QEvent::MouseButtonPress, Qt::MiddleButton, Qt::MiddleButton, QPoint(0, 0));
-  EXPECT_EQ(log.downs[1][0], 4.0f);
-}
-
-TEST(Mouse, ClickIsALeftPressAndReleaseOnTheControl) {
-  Area a;
-  ui::Label lb(a, QStringLiteral("lbClose"));
-  lb.setCaption(QStringLiteral("x"));
-  MouseLog log;
-  log.attach(lb);
-  QWidget* w = lb.widget();
-  sendMouse(w, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(1, 1));
-  sendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(2, 2));
-  EXPECT_EQ(log.clicks, 1);
-  sendMouse(w, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(1, 1));
-  sendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(500, 500));
-  sendMouse(w, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, QPoint(1, 1));
-  sendMouse(w, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, QPoint(1, 1));
-  sendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(1, 1));  // no press before
-  EXPECT_EQ(log.clicks, 1);
-}
-
-TEST(Mouse, AControlKeepsItsEventsFromTheFrameBeneath) {
+TEST(Mouse, EventsInTwipsWithButtonsAndShiftKeptFromTheFrameBeneath) {
   Area a;
   ui::Frame f(a, QStringLiteral("Tabb_0"));
   f.Move(0, 0, 3000, 3000);
-  ui::Label lb(f, QStringLiteral("lbCredits_1"));
-  lb.setCaption(QStringLiteral("Beta Test Team"));
-  MouseLog frameLog, labelLog;
+  ui::Image img(f, QStringLiteral("imgTitle"));
+  img.Move(60, -120, 8250, 1350);
+  MouseLog frameLog, log;
   frameLog.attach(f);
-  labelLog.attach(lb);
-  sendMouse(lb.widget(), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(1, 1));
-  sendMouse(lb.widget(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(1, 1));
-  EXPECT_EQ(labelLog.clicks, 1);
-  EXPECT_EQ(frameLog.clicks, 0);
-  EXPECT_TRUE(frameLog.downs.empty());
-}
+  log.attach(img);
+  QWidget* w = img.widget();
+  EXPECT_TRUE(w->hasMouseTracking());
+  sendMouse(w, QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, QPoint(10, 4), Qt::ShiftModifier);
+  sendMouse(w, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton | Qt::RightButton, QPoint(12, 5));
+  sendMouse(w, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, QPoint(7, 1), Qt::ControlModifier | Qt::AltModifier);
+  sendMouse(w, QEvent::MouseButtonPress, Qt::MiddleButton, Qt::MiddleButton, QPoint(0, 0));
+  EXPECT_EQ(log.downs, (std::vector<std::vector<float>>{{2, 1, 150, 60}, {4, 0, 0, 0}}));
+  EXPECT_EQ(log.moves, (std::vector<std::vector<float>>{{3, 0, 180, 75}, {0, 6, 105, 15}}));
 
-TEST(Mouse, AHandlerMayDestroyItsControl) {
-  Area a;
-  auto img = std::make_unique<ui::Image>(a, QStringLiteral("Image1"));
-  img->onClick = [&img] { img.reset(); };
-  QPointer<QWidget> w = img->widget();
-  sendMouse(w, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(0, 0));
-  sendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(0, 0));
-  EXPECT_EQ(img, nullptr);
-  EXPECT_TRUE(w.isNull());
+  // A click is a left press and release on the control.
+  click(w);
+  EXPECT_EQ(log.clicks, 1);
+  click(w, Qt::LeftButton, QPoint(500, 500));
+  click(w, Qt::RightButton);
+  sendMouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(1, 1));  // no press before
+  EXPECT_EQ(log.clicks, 1);
+  EXPECT_EQ(frameLog.clicks, 0);
+  EXPECT_TRUE(frameLog.downs.empty() && frameLog.moves.empty());
+
+  // A handler may destroy its own control.
+  auto doomed = std::make_unique<ui::Image>(f, QStringLiteral("Image1"));
+  doomed->onClick = [&doomed] { doomed.reset(); };
+  QPointer<QWidget> gone = doomed->widget();
+  click(gone);
+  EXPECT_EQ(doomed, nullptr);
+  EXPECT_TRUE(gone.isNull());
 }
 
 TEST(Timer, TicksWhileEnabledWithAnInterval) {
   ui::Timer t;
-  EXPECT_FALSE(t.Enabled());
   int ticks = 0;
   QEventLoop loop;
   t.onTimer = [&] {
@@ -349,11 +282,145 @@ TEST(Timer, TicksWhileEnabledWithAnInterval) {
     }
   };
   t.setInterval(1);
+  EXPECT_FALSE(t.Enabled());
   t.setEnabled(true);
-  EXPECT_EQ(t.Interval(), 1);
   loop.exec();
   EXPECT_EQ(ticks, 3);
-  EXPECT_FALSE(t.Enabled());
+}
+
+TEST(Chooser, ItemsCountFromOneAndOnlyAUsersChoiceRaisesTheClick) {
+  Area area;
+  ui::Chooser chooser(area, QStringLiteral("cbView_0"));
+  std::vector<int> clicks;
+  chooser.onClick = [&] { clicks.push_back(chooser.SelectedIndex()); };
+  for (const char* item : {"Summary", "Ann", "Bob"}) chooser.Add(QString::fromLatin1(item));
+  EXPECT_EQ(chooser.ItemText(1), QStringLiteral("Summary"));
+  EXPECT_EQ(chooser.ItemText(3), QStringLiteral("Bob"));
+  EXPECT_EQ(chooser.ItemText(0) + chooser.ItemText(4), QString());
+  EXPECT_EQ(chooser.SelectedIndex(), 0);  // nothing selected at first
+  chooser.setSelectedIndex(3);
+  chooser.setSelectedIndex(9);  // no such item: nothing changes
+  EXPECT_EQ(chooser.SelectedIndex(), 3);
+  chooser.setSelectedIndex(0);
+  EXPECT_EQ(chooser.SelectedIndex(), 0);
+  EXPECT_TRUE(clicks.empty());
+
+  chooser.userChoose(2);
+  chooser.userChoose(7);  // no such item
+  chooser.setSelectedIndex(1);
+  QTest::keyClick(chooser.combo(), Qt::Key_Down);
+  EXPECT_EQ(clicks, (std::vector<int>{2, 2}));
+
+  chooser.Clear();
+  EXPECT_EQ(chooser.ItemCount(), 0);
+  chooser.Add(QStringLiteral("Summary"));  // refilled, it again selects nothing
+  EXPECT_EQ(chooser.SelectedIndex(), 0);
+  EXPECT_EQ(clicks.size(), 2u);
+}
+
+TEST(TabStrip, ClickByCallOrMouseRaisesWithThePreviousTab) {
+  Area area;
+  const QStringList captions{QStringLiteral(" Overview "), QStringLiteral(" Resource Management "),
+                             QStringLiteral(" Unit Management "), QStringLiteral(" Combat Performance")};
+  ui::TabStrip strip(area, QStringLiteral("SSTab"), captions);
+  std::vector<std::pair<int, int>> raised;  // (previous, current) at each event
+  strip.onTabClick = [&](int previous) { raised.emplace_back(previous, strip.Tab()); };
+  strip.Move(120, 1380, 8130, 420);
+  ASSERT_EQ(strip.TabCount(), 4);
+  for (int t = 0; t < 4; ++t) EXPECT_EQ(strip.TabCaption(t), captions[t]);
+  EXPECT_EQ(strip.Tab(), 0);
+  strip.userClick(2);
+  strip.userClick(3);
+  strip.userClick(3);
+  strip.userClick(4);  // no such tab
+  area.area()->show();
+  QTabBar* bar = strip.bar();
+  QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(1).center());
+  QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(1).center());
+  EXPECT_EQ(raised, (std::vector<std::pair<int, int>>{{0, 2}, {2, 3}, {3, 3}, {3, 1}, {1, 1}}));
+}
+
+class ChartTest : public ::testing::Test {
+ protected:
+  Area area;
+  ui::Chart chart{area, QStringLiteral("Graph_2")};
+
+  void write(int column, const char* text) {
+    chart.setColumn(column);
+    chart.setData(QString::fromLatin1(text));
+  }
+  template <class Series>
+  Series* onlySeries() const {
+    const auto series = static_cast<QChartView*>(chart.widget())->chart()->series();
+    return series.size() == 1 ? qobject_cast<Series*>(series.first()) : nullptr;
+  }
+};
+
+TEST_F(ChartTest, DataAndColoursKeptWithinTheColumnsAsTheyGrowAndShrink) {
+  chart.setColumnCount(2);
+  chart.setSeriesFillColor(1, corv::rgb(255, 0, 0));
+  chart.setSeriesFillColor(2, corv::rgb(0, 255, 0));
+  write(1, "-5");
+  write(2, "4035");
+  chart.setColumn(1);
+  EXPECT_EQ(chart.Data(), QStringLiteral("-5"));
+  write(9, "1");  // beyond the columns: nothing is written
+  EXPECT_EQ(chart.Data(), QString());
+  EXPECT_EQ(chart.columnData(3), QString());
+  EXPECT_EQ(chart.ColumnCount(), 2);
+
+  const ui::Rgb third = chart.SeriesFillColor(3);  // the colour it would get
+  chart.setColumnCount(4);
+  EXPECT_EQ(chart.columnData(1), QStringLiteral("-5"));
+  EXPECT_EQ(chart.columnData(3), QStringLiteral("0"));
+  EXPECT_EQ(chart.SeriesFillColor(3), third);
+  EXPECT_NE(chart.SeriesFillColor(3), chart.SeriesFillColor(4));
+  chart.setColumnCount(1);
+  chart.setColumnCount(2);
+  EXPECT_EQ(chart.columnData(2), QStringLiteral("0"));
+  EXPECT_EQ(chart.SeriesFillColor(2), corv::rgb(0, 255, 0));
+  chart.setSeriesFillColor(0, ui::kWhite);  // no such series: ignored
+  chart.setSeriesFillColor(1 << 30, ui::kWhite);
+  EXPECT_EQ(chart.SeriesFillColor(1), corv::rgb(255, 0, 0));
+  chart.setColumnCount(-3);
+  EXPECT_EQ(chart.ColumnCount(), 0);
+}
+
+TEST_F(ChartTest, BarsAndPieSlicesPerColumnInTheirColoursAndAClickRaisesTheEvent) {
+  chart.setKind(ui::Chart::Kind::Bar2D);
+  chart.setRowLabel(QStringLiteral("Units Built"));
+  chart.setColumnCount(3);
+  for (int i = 1; i <= 3; ++i) {
+    chart.setSeriesSolid(i);
+    chart.setSeriesFillColor(i, corv::rgb(10 * i, 20 * i, 30 * i));
+  }
+  write(1, "2.5");
+  write(3, "250");
+  auto* bars = onlySeries<QBarSeries>();
+  ASSERT_NE(bars, nullptr);
+  ASSERT_EQ(bars->count(), 3);
+  EXPECT_EQ(bars->barSets()[0]->at(0), 2.5);
+  EXPECT_EQ(bars->barSets()[1]->at(0), 0.0);
+  EXPECT_EQ(bars->barSets()[2]->at(0), 250.0);
+  EXPECT_EQ(bars->barSets()[1]->brush().color(), QColor(20, 40, 60));
+  EXPECT_EQ(bars->barSets()[1]->brush().style(), Qt::SolidPattern);
+
+  chart.setKind(ui::Chart::Kind::Pie2D);
+  write(3, "not a number");
+  auto* pie = onlySeries<QPieSeries>();
+  ASSERT_NE(pie, nullptr);
+  ASSERT_EQ(pie->count(), 3);
+  EXPECT_EQ(pie->slices()[0]->value(), 2.5);
+  EXPECT_EQ(pie->slices()[2]->value(), 0.0);
+  EXPECT_EQ(pie->slices()[1]->brush().color(), QColor(20, 40, 60));
+  EXPECT_EQ(chart.columnData(3), QStringLiteral("not a number"));
+
+  int events = 0;
+  chart.onChartEvent = [&] { ++events; };
+  chart.Move(0, 0, 3315, 2895);
+  QWidget* plot = static_cast<QChartView*>(chart.widget())->viewport();
+  QTest::mouseClick(plot, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+  EXPECT_EQ(events, 1);
 }
 
 }  // namespace

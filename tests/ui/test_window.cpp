@@ -19,11 +19,13 @@
 
 namespace {
 
+using ui::BorderStyle;
+
 class WindowTest : public ::testing::Test {
  protected:
   void TearDown() override { ui::resetDialogHandlers(); }
 
-  static std::unique_ptr<ui::Window> make(const char* name, ui::BorderStyle style) {
+  static std::unique_ptr<ui::Window> make(const char* name, BorderStyle style = BorderStyle::FixedSingle) {
     auto w = std::make_unique<ui::Window>(QString::fromLatin1(name));
     w->setBorderStyle(style);
     w->setClientSize(4200, 3390);
@@ -31,46 +33,43 @@ class WindowTest : public ::testing::Test {
   }
 };
 
-TEST_F(WindowTest, ModalShowReturnsWhenUnloaded) {
-  auto about = make("About", ui::BorderStyle::FixedToolWindow);
-  bool shownDuringLoop = false;
-  QTimer::singleShot(0, [&] {
-    shownDuringLoop = about->isShown() && about->widget()->isModal();
-    about->Unload();
-  });
-  about->Show(1);
-  EXPECT_TRUE(shownDuringLoop);
-  EXPECT_TRUE(about->isUnloaded());
-  EXPECT_FALSE(about->isShown());
-  EXPECT_FALSE(about->widget()->isModal());
+TEST_F(WindowTest, ModalShowReturnsWhenUnloadedHiddenOrClosedFromTheTitleBar) {
+  const std::pair<std::function<void(ui::Window&)>, bool> ends[] = {
+      {[](ui::Window& w) { w.Unload(); }, true},
+      {[](ui::Window& w) { w.Hide(); }, false},
+      {[](ui::Window& w) { w.widget()->close(); }, true}};
+  for (const auto& [end, unloads] : ends) {
+    auto about = make("About", BorderStyle::FixedToolWindow);
+    bool modalWhileShown = false;
+    QTimer::singleShot(0, [&, end = end] {
+      modalWhileShown = about->isShown() && about->widget()->isModal();
+      end(*about);
+    });
+    about->Show(1);
+    EXPECT_TRUE(modalWhileShown);
+    EXPECT_EQ(about->isUnloaded(), unloads);
+    EXPECT_FALSE(about->isShown());
+    EXPECT_FALSE(about->widget()->isModal());
+  }
 }
 
-TEST_F(WindowTest, ModalShowReturnsWhenHidden) {
-  auto w = make("Dialog", ui::BorderStyle::FixedSingle);
-  QTimer::singleShot(0, [&] { w->Hide(); });
-  w->Show(1);
-  EXPECT_FALSE(w->isShown());
-  EXPECT_FALSE(w->isUnloaded());
-}
-
-TEST_F(WindowTest, ActivationOnShowReshowAndWhenAModalWindowCloses) {
-  auto startup = make("Startup", ui::BorderStyle::FixedSingle);
+TEST_F(WindowTest, ActivationOnShowReshowAndComingBackFromAnotherOfTheProgramsWindows) {
+  auto startup = make("Startup");
   int activations = 0;
   startup->onActivate = [&] { ++activations; };
   startup->Show();
   ui::DoEvents();
-  EXPECT_EQ(activations, 1);
-  EXPECT_EQ(ui::ActiveWindow(), startup->widget());
   ui::DoEvents();
   EXPECT_EQ(activations, 1);
-
+  EXPECT_EQ(ui::ActiveWindow(), startup->widget());
   startup->Hide();
   ui::DoEvents();
   startup->Show();
   ui::DoEvents();
   EXPECT_EQ(activations, 2);
 
-  auto about = make("About", ui::BorderStyle::FixedToolWindow);
+  // A modal window that closes, and a hidden active window, hand activation back.
+  auto about = make("About", BorderStyle::FixedToolWindow);
   int aboutActivations = 0;
   about->onActivate = [&] {
     ++aboutActivations;
@@ -81,15 +80,16 @@ TEST_F(WindowTest, ActivationOnShowReshowAndWhenAModalWindowCloses) {
   EXPECT_EQ(aboutActivations, 1);
   EXPECT_EQ(activations, 3);
   EXPECT_EQ(ui::ActiveWindow(), startup->widget());
-}
-
-TEST_F(WindowTest, ComingBackFromAMessageBoxIsNoActivation) {
-  auto startup = make("Startup", ui::BorderStyle::FixedSingle);
-  int activations = 0;
-  startup->onActivate = [&] { ++activations; };
-  startup->Show();
+  auto main = make("Main", BorderStyle::None);
+  main->Show();
   ui::DoEvents();
-  // Any top-level window that is not one of the program's, such as a message box.
+  EXPECT_EQ(ui::ActiveWindow(), main->widget());
+  main->Hide();
+  ui::DoEvents();
+  EXPECT_EQ(ui::ActiveWindow(), startup->widget());
+  EXPECT_EQ(activations, 4);
+
+  // Coming back from a window not the program's own, such as a message box, is no activation.
   QWidget box;
   box.show();
   ui::DoEvents();
@@ -97,26 +97,11 @@ TEST_F(WindowTest, ComingBackFromAMessageBoxIsNoActivation) {
   box.hide();
   startup->widget()->activateWindow();
   ui::DoEvents();
-  EXPECT_EQ(activations, 1);
-}
-
-TEST_F(WindowTest, HidingTheActiveWindowActivatesTheOneBefore) {
-  auto startup = make("Startup", ui::BorderStyle::FixedSingle);
-  auto main = make("Main", ui::BorderStyle::None);
-  int startupActivations = 0;
-  startup->onActivate = [&] { ++startupActivations; };
-  startup->Show();
-  main->Show();
-  ui::DoEvents();
-  EXPECT_EQ(ui::ActiveWindow(), main->widget());
-  main->Hide();
-  ui::DoEvents();
-  EXPECT_EQ(ui::ActiveWindow(), startup->widget());
-  EXPECT_EQ(startupActivations, 2);
+  EXPECT_EQ(activations, 4);
 }
 
 TEST_F(WindowTest, KeyPreviewSeesEachKeyOnceBeforeTheControls) {
-  auto about = make("About", ui::BorderStyle::FixedToolWindow);
+  auto about = make("About", BorderStyle::FixedToolWindow);
   ui::Label line(*about, QStringLiteral("lbCredits_1"));
   ui::Chooser combo(*about, QStringLiteral("cbView_0"));
   combo.Add(QStringLiteral("Summary"));
@@ -142,56 +127,39 @@ TEST_F(WindowTest, KeyPreviewSeesEachKeyOnceBeforeTheControls) {
   EXPECT_EQ(combo.SelectedIndex(), 2);
 }
 
-TEST_F(WindowTest, MoveAndOuterGeometryInTwips) {
-  auto main = make("Main", ui::BorderStyle::None);
-  main->setClientSize(8355, 7095);
-  main->Show();
-  ui::DoEvents();
-  // First showing centres the window on the screen.
-  const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-  EXPECT_LE(std::abs(main->widget()->frameGeometry().center().x() - screen.center().x()), 1);
-  EXPECT_LE(std::abs(main->widget()->frameGeometry().center().y() - screen.center().y()), 1);
-  EXPECT_EQ(main->Width(), 8355.0f);
-  EXPECT_EQ(main->Height(), 7095.0f);
-
-  main->Move(1233.3334f, -456.5f);
-  EXPECT_EQ(main->Left(), 1233.3334f);
-  EXPECT_EQ(main->Top(), -456.5f);
-  EXPECT_EQ(main->widget()->pos(), QPoint(82, -30));
-  // Moved by someone else: the position is read from the screen.
-  main->widget()->move(10, 20);
-  EXPECT_EQ(main->Left(), 150.0f);
-  EXPECT_EQ(main->Top(), 300.0f);
-}
-
-TEST_F(WindowTest, BorderStylesAndFixedSize) {
-  auto none = make("Main", ui::BorderStyle::None);
-  auto single = make("Startup", ui::BorderStyle::FixedSingle);
-  auto tool = make("About", ui::BorderStyle::FixedToolWindow);
-  EXPECT_TRUE(none->widget()->windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_FALSE(single->widget()->windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(tool->widget()->windowType(), Qt::Tool);
-  for (auto* w : {none.get(), single.get(), tool.get()}) {
+TEST_F(WindowTest, BorderStylesFixedSizeAndOuterGeometryInTwips) {
+  auto main = make("Main", BorderStyle::None);
+  auto startup = make("Startup");
+  auto about = make("About", BorderStyle::FixedToolWindow);
+  EXPECT_TRUE(main->widget()->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_FALSE(startup->widget()->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(about->widget()->windowType(), Qt::Tool);
+  for (auto* w : {main.get(), startup.get(), about.get()}) {
     EXPECT_EQ(w->widget()->minimumSize(), QSize(280, 226));
     EXPECT_EQ(w->widget()->maximumSize(), QSize(280, 226));
   }
   // A framed window is larger outside than inside, already before it is shown.
-  EXPECT_GE(single->Height(), 3390.0f);
-  EXPECT_EQ(none->Height(), 3390.0f);
-  single->setCaption(QStringLiteral("Corvaneth Stats"));
-  EXPECT_EQ(single->Caption(), QStringLiteral("Corvaneth Stats"));
-  single->Tag = QStringLiteral("1");
-  EXPECT_EQ(single->Tag, QStringLiteral("1"));
-}
+  EXPECT_GE(startup->Height(), 3390.0f);
+  EXPECT_EQ(main->Height(), 3390.0f);
 
-TEST_F(WindowTest, ClosingFromTheTitleBarUnloads) {
-  auto about = make("About", ui::BorderStyle::FixedToolWindow);
-  QTimer::singleShot(0, [&] { about->widget()->close(); });
-  about->Show(1);
-  EXPECT_TRUE(about->isUnloaded());
+  main->setClientSize(8355, 7095);
+  main->Show();
+  ui::DoEvents();
+  // First showing centres the window on the screen.
+  const QPoint off =
+      main->widget()->frameGeometry().center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+  EXPECT_LE(std::abs(off.x()), 1);
+  EXPECT_LE(std::abs(off.y()), 1);
+  EXPECT_EQ(main->Width(), 8355.0f);
+  EXPECT_EQ(main->Height(), 7095.0f);
+  main->Move(1233.3334f, -456.5f);
+  EXPECT_EQ(main->Left(), 1233.3334f);
+  EXPECT_EQ(main->Top(), -456.5f);
+  EXPECT_EQ(main->widget()->pos(), QPoint(82, -30));
+  main->widget()->move(10, 20);  // moved by someone else: read from the screen
+  EXPECT_EQ(main->Left(), 150.0f);
+  EXPECT_EQ(main->Top(), 300.0f);
 }
-
-// ---- Dialog seams ----
 
 // Answers the next modal dialog Qt opens by calling `answer` on it.
 template <class Dialog, class Answer>
@@ -208,68 +176,36 @@ void answerNextDialog(Answer answer) {
   poll->start();
 }
 
-struct MsgCase {
-  int style;
-  QMessageBox::Icon icon;
-  QMessageBox::StandardButton press;
-  int result;
-};
-
-class RealMessageBox : public ::testing::TestWithParam<MsgCase> {
- protected:
-  void TearDown() override { ui::resetDialogHandlers(); }
-};
-
-TEST_P(RealMessageBox, StyleChoosesIconAndButtonsAndTheAnswerMaps) {
-  const MsgCase c = GetParam();
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QString title;
-  answerNextDialog<QMessageBox>([&](QMessageBox* box) {
-    icon = box->icon();
-    title = box->windowTitle();
-    box->button(c.press)->click();
-  });
-  EXPECT_EQ(ui::MsgBox(QStringLiteral("Check on the internet for a new version of Corvaneth Stats?"), c.style,
-                       QStringLiteral("Tarquil")),
-            c.result);
-  EXPECT_EQ(icon, c.icon);
-  EXPECT_EQ(title, QStringLiteral("Tarquil"));
+TEST_F(WindowTest, RealMessageBoxStyleChoosesIconAndButtonsAndTheAnswerMaps) {
+  const struct {
+    int style;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButton press;
+    int result;
+  } cases[] = {{ui::kMsgInformation, QMessageBox::Information, QMessageBox::Ok, ui::kMsgResultOk},
+               {ui::kMsgQuestionYesNo, QMessageBox::Question, QMessageBox::Yes, ui::kMsgResultYes},
+               {ui::kMsgQuestionYesNo, QMessageBox::Question, QMessageBox::No, ui::kMsgResultNo}};
+  for (const auto& c : cases) {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString title;
+    answerNextDialog<QMessageBox>([&](QMessageBox* box) {
+      icon = box->icon();
+      title = box->windowTitle();
+      box->button(c.press)->click();
+    });
+    EXPECT_EQ(ui::MsgBox(QStringLiteral("Check for a new version?"), c.style, QStringLiteral("Tarquil")), c.result);
+    EXPECT_EQ(icon, c.icon);
+    EXPECT_EQ(title, QStringLiteral("Tarquil"));
+  }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ui, RealMessageBox,
-    ::testing::Values(MsgCase{ui::kMsgInformation, QMessageBox::Information, QMessageBox::Ok, ui::kMsgResultOk},
-                      MsgCase{ui::kMsgQuestionYesNo, QMessageBox::Question, QMessageBox::Yes, ui::kMsgResultYes},
-                      MsgCase{ui::kMsgQuestionYesNo, QMessageBox::Question, QMessageBox::No, ui::kMsgResultNo}));
-
-TEST_F(WindowTest, TestHandlersAnswerEverySeam) {
-  auto& h = ui::dialogHandlers();
-  std::vector<QString> seen;
-  h.messageBox = [&](QWidget*, const QString& prompt, int style, const QString& title) {
-    seen.push_back(prompt + QString::number(style) + title);
-    return ui::kMsgResultYes;
-  };
-  h.pickFolder = [&](QWidget*, const QString& start, const QString& title) {
-    seen.push_back(start + title);
-    return QStringLiteral("/games/corvaneth");
-  };
-  h.openUrl = [&](const QString& url) { seen.push_back(url); };
-  int ends = 0;
-  h.endProgram = [&] { ++ends; };
-
-  EXPECT_EQ(ui::MsgBox(QStringLiteral("Q?"), ui::kMsgQuestionYesNo, QStringLiteral("T")), 6);
-  EXPECT_EQ(ui::PickFolder(nullptr, QStringLiteral("\\"), QStringLiteral("Pick")), QStringLiteral("/games/corvaneth"));
-  ui::OpenUrl(QStringLiteral("https://example.org/"));
-  ui::End();
-  EXPECT_EQ(seen, (std::vector<QString>{QStringLiteral("Q?36T"), QStringLiteral("\\Pick"),
-                                        QStringLiteral("https://example.org/")}));
-  EXPECT_EQ(ends, 1);
-}
-
-TEST_F(WindowTest, FileOpenDialogSetsFileNameOnlyOnAChoice) {
+TEST_F(WindowTest, FileOpenDialogSetsFileNameOnlyOnAChoiceAndStartsInThePresetsFolder) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString preset = dir.path() + QStringLiteral("\\*.txt");
   ui::FileOpenDialog cd;
   cd.Filter = QStringLiteral("Corvaneth Game Logs (*.txt)|*.txt");
-  cd.FileName = QStringLiteral("/games\\*.txt");
+  cd.FileName = preset;
   std::optional<QString> answer = QStringLiteral("/games/log1.txt");
   QString presetSeen, filterSeen;
   ui::dialogHandlers().openFile = [&](QWidget*, const QString& fileName, const QString& filter) {
@@ -278,17 +214,16 @@ TEST_F(WindowTest, FileOpenDialogSetsFileNameOnlyOnAChoice) {
     return answer;
   };
   cd.ShowOpen();
-  EXPECT_EQ(presetSeen, QStringLiteral("/games\\*.txt"));
+  EXPECT_EQ(presetSeen, preset);
   EXPECT_EQ(filterSeen, cd.Filter);
   EXPECT_EQ(cd.FileName, QStringLiteral("/games/log1.txt"));
   answer = std::nullopt;
   cd.ShowOpen();
   EXPECT_EQ(cd.FileName, QStringLiteral("/games/log1.txt"));
-}
 
-TEST_F(WindowTest, RealFileDialogStartsInThePresetsFolderWithTheFilter) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(dir.isValid());
+  // The real dialogs, cancelled.
+  ui::resetDialogHandlers();
+  cd.FileName = preset;
   QString startedIn;
   QStringList filters;
   answerNextDialog<QFileDialog>([&](QFileDialog* d) {
@@ -296,47 +231,26 @@ TEST_F(WindowTest, RealFileDialogStartsInThePresetsFolderWithTheFilter) {
     filters = d->nameFilters();
     d->reject();
   });
-  ui::FileOpenDialog cd;
-  cd.Filter = QStringLiteral("Corvaneth Game Logs (*.txt)|*.txt");
-  cd.FileName = dir.path() + QStringLiteral("\\*.txt");
   cd.ShowOpen();
-  EXPECT_EQ(cd.FileName, dir.path() + QStringLiteral("\\*.txt"));  // cancelled: unchanged
+  EXPECT_EQ(cd.FileName, preset);
   EXPECT_EQ(startedIn, QDir(dir.path()).absolutePath());
   EXPECT_EQ(filters, QStringList{QStringLiteral("Corvaneth Game Logs (*.txt)")});
-}
-
-TEST_F(WindowTest, RealFolderPickerGivesEmptyTextOnCancel) {
   answerNextDialog<QFileDialog>([](QFileDialog* d) { d->reject(); });
-  EXPECT_EQ(ui::PickFolder(nullptr, QStringLiteral("\\"), QStringLiteral("Save Updated Files to the following Folder:")),
-            QString());
+  EXPECT_EQ(ui::PickFolder(nullptr, QStringLiteral("\\"), QStringLiteral("Save Updated Files to:")), QString());
 }
 
-struct FilterCase {
-  const char* vb;
-  const char* qt;
-};
-class FilterConversion : public ::testing::TestWithParam<FilterCase> {};
-TEST_P(FilterConversion, PipeListBecomesQtFilter) {
-  EXPECT_EQ(ui::qtFileFilter(QString::fromLatin1(GetParam().vb)), QString::fromLatin1(GetParam().qt));
+TEST(DialogTexts, PipeFiltersAndPresetsBecomeWhatQtWants) {
+  const std::pair<const char*, const char*> filters[] = {
+      {"Corvaneth Game Logs (*.txt)|*.txt", "Corvaneth Game Logs (*.txt)"},
+      {"Logs|*.txt;*.log|All|*.*", "Logs (*.txt *.log);;All (*.*)"}, {"", ""}, {"*.txt", "*.txt"}};
+  for (const auto& [vb, qt] : filters) EXPECT_EQ(ui::qtFileFilter(QString::fromLatin1(vb)), QString::fromLatin1(qt));
+  // A pattern starts the dialog in its folder; a file name is selected.
+  const std::pair<const char*, const char*> starts[] = {
+      {"/home/u/games\\*.txt", "/home/u/games"}, {"/home/u/games/\\*.txt", "/home/u/games/"},
+      {"/home/u/games/*.txt", "/home/u/games"},  {"\\*.txt", "/"}, {"*.txt", ""},
+      {"/home/u/log.txt", "/home/u/log.txt"}};
+  for (const auto& [preset, start] : starts)
+    EXPECT_EQ(ui::openDialogStart(QString::fromLatin1(preset)), QString::fromLatin1(start));
 }
-INSTANTIATE_TEST_SUITE_P(Ui, FilterConversion,
-                         ::testing::Values(FilterCase{"Corvaneth Game Logs (*.txt)|*.txt", "Corvaneth Game Logs (*.txt)"},
-                                           FilterCase{"Logs|*.txt;*.log|All|*.*", "Logs (*.txt *.log);;All (*.*)"},
-                                           FilterCase{"", ""}, FilterCase{"*.txt", "*.txt"}));
-
-struct StartCase {
-  const char* preset;
-  const char* start;
-};
-class DialogStart : public ::testing::TestWithParam<StartCase> {};
-TEST_P(DialogStart, PatternStartsInItsFolderAFileIsSelected) {
-  EXPECT_EQ(ui::openDialogStart(QString::fromLatin1(GetParam().preset)), QString::fromLatin1(GetParam().start));
-}
-INSTANTIATE_TEST_SUITE_P(Ui, DialogStart,
-                         ::testing::Values(StartCase{"/home/u/games\\*.txt", "/home/u/games"},
-                                           StartCase{"/home/u/games/\\*.txt", "/home/u/games/"},
-                                           StartCase{"/home/u/games/*.txt", "/home/u/games"},
-                                           StartCase{"\\*.txt", "/"}, StartCase{"*.txt", ""},
-                                           StartCase{"/home/u/log.txt", "/home/u/log.txt"}));
 
 }  // namespace
