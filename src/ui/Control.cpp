@@ -17,15 +17,15 @@ int buttonValue(Qt::MouseButtons b) {
   return v;
 }
 
-int shiftValue(Qt::KeyboardModifiers m) {
+}  // namespace
+
+int shiftState(Qt::KeyboardModifiers m) {
   int v = 0;
   if (m & Qt::ShiftModifier) v |= 1;
   if (m & Qt::ControlModifier) v |= 2;
   if (m & Qt::AltModifier) v |= 4;
   return v;
 }
-
-}  // namespace
 
 QFont toQFont(const FontSpec& f) {
   QFont q;
@@ -68,7 +68,7 @@ class ControlEventFilter final : public QObject {
     if (auto handler = control_->onMouseDown) {
       // The handler may destroy the control (and this filter with its widget).
       QPointer<QObject> alive(this);
-      handler(buttonValue(e->button()), shiftValue(e->modifiers()), toTwips(e->position().x()),
+      handler(buttonValue(e->button()), shiftState(e->modifiers()), toTwips(e->position().x()),
               toTwips(e->position().y()));
       if (!alive) return true;
     }
@@ -79,7 +79,7 @@ class ControlEventFilter final : public QObject {
     const bool keep = !control_->ownMouseHandling_;
     if (auto handler = control_->onMouseMove) {
       QPointer<QObject> alive(this);
-      handler(buttonValue(e->buttons()), shiftValue(e->modifiers()), toTwips(e->position().x()),
+      handler(buttonValue(e->buttons()), shiftState(e->modifiers()), toTwips(e->position().x()),
               toTwips(e->position().y()));
       if (!alive) return true;
     }

@@ -14,6 +14,9 @@ namespace ui {
 
 class Container;
 
+// The keyboard state as the mouse and key handlers see it: 1 shift, 2 ctrl, 4 alt.
+int shiftState(Qt::KeyboardModifiers m);
+
 struct FontSpec {
   QString family;      // the design's font name; Fonts.cpp maps it to an installed one
   double pointSize = 8.25;

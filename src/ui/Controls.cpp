@@ -250,13 +250,16 @@ void Image::setPicture(const QPixmap& p) {
     w->picture = p;
     w->update();
   }
-  // Not stretched, the control takes the picture's own size.
-  if (!stretch_ && !p.isNull()) {
-    const QSizeF s = pictureSize(p);
-    width_ = toTwips(s.width());
-    height_ = toTwips(s.height());
-    applyGeometry();
-  }
+  fitToPicture();
+}
+
+// Not stretched, the control takes the picture's own size.
+void Image::fitToPicture() {
+  if (stretch_ || picture_.isNull()) return;
+  const QSizeF s = pictureSize(picture_);
+  width_ = toTwips(s.width());
+  height_ = toTwips(s.height());
+  applyGeometry();
 }
 
 void Image::setStretch(bool on) {
@@ -265,12 +268,7 @@ void Image::setStretch(bool on) {
     w->stretch = on;
     w->update();
   }
-  if (!on && !picture_.isNull()) {
-    const QSizeF s = pictureSize(picture_);
-    width_ = toTwips(s.width());
-    height_ = toTwips(s.height());
-    applyGeometry();
-  }
+  fitToPicture();
 }
 
 // ---- Timer ----------------------------------------------------------------

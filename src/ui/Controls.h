@@ -96,6 +96,7 @@ class Image final : public Control {
   void setStretch(bool on);
 
  private:
+  void fitToPicture();
   QPixmap picture_;
   bool stretch_ = false;
 };

@@ -79,14 +79,6 @@ int keyCodeOf(int qtKey) {
   return qtKey > 0 && qtKey < 256 ? qtKey : 0;
 }
 
-int shiftOf(Qt::KeyboardModifiers m) {
-  int v = 0;
-  if (m & Qt::ShiftModifier) v |= 1;
-  if (m & Qt::ControlModifier) v |= 2;
-  if (m & Qt::AltModifier) v |= 4;
-  return v;
-}
-
 bool offscreen() { return QGuiApplication::platformName() == QLatin1String("offscreen"); }
 
 }  // namespace
@@ -229,7 +221,7 @@ class Window::Impl final : public QWidget {
 
  private:
   void raiseKeyDown(QKeyEvent* e) {
-    if (auto handler = owner_.onKeyDown) handler(keyCodeOf(e->key()), shiftOf(e->modifiers()));
+    if (auto handler = owner_.onKeyDown) handler(keyCodeOf(e->key()), shiftState(e->modifiers()));
   }
 
   bool keyPreview_ = false;
