@@ -48,8 +48,9 @@ GeneralSummaryResult computeGeneralSummary(std::span<const PlayerStats> players,
   out.title = "Overall Game Performance";
   out.scores.reserve(players.size());
   for (const PlayerStats& p : players) {
+    const std::int64_t sum = generalSum(p);
     out.scores.push_back(generalScore(p));
-    if (generalSum(p) > out.maxScore) out.maxScore = generalSum(p);
+    if (sum > out.maxScore) out.maxScore = sum;
     for (const Category c : kCategories) out.categoryExtremes[static_cast<std::size_t>(c)].take(scoreField(p, c));
   }
   out.sorted = out.scores;
