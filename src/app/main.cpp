@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "app/ExitWhenShown.h"
 #include "assets/Assets.h"
 #include "log/PlayerStats.h"
 #include "shell/Startup.h"
@@ -9,6 +10,7 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  corv::ExitWhenShown::installIfAsked();
   QApplication::setApplicationName(QStringLiteral("Corvaneth Stats"));
   QApplication::setDesktopFileName(QStringLiteral("corvaneth-stats"));
   QIcon icon;
