@@ -1,6 +1,7 @@
 // Starts Qt, creates the shared state and shows the launcher.
 #include <QApplication>
 #include <QIcon>
+#include <QPixmap>
 
 #include "app/ExitWhenShown.h"
 #include "assets/Assets.h"
@@ -14,8 +15,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Corvaneth Stats"));
   QApplication::setDesktopFileName(QStringLiteral("corvaneth-stats"));
   QIcon icon;
-  icon.addFile(QString::fromLatin1(corv::assets::kIcon32));
-  icon.addFile(QString::fromLatin1(corv::assets::kIcon16));
+  icon.addPixmap(QPixmap::fromImage(corv::assets::readPicture(corv::assets::kIcon32)));
+  icon.addPixmap(QPixmap::fromImage(corv::assets::readPicture(corv::assets::kIcon16)));
   QApplication::setWindowIcon(icon);
   ui::installFontSubstitutes();
 
