@@ -3,6 +3,12 @@
 #include <QIcon>
 #include <QPixmap>
 
+#include <thread>
+
+#ifdef CORV_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
 #include "app/ExitWhenShown.h"
 #include "assets/Assets.h"
 #include "log/PlayerStats.h"
@@ -10,7 +16,16 @@
 #include "ui/Dialogs.h"
 
 int main(int argc, char** argv) {
+#ifdef CORV_HAVE_FONTCONFIG
+  // The launcher's first label waits for the system's font configuration,
+  // which takes milliseconds to read; read it while Qt connects to the
+  // display. Qt later finds it loaded.
+  std::thread fonts([] { FcInit(); });
+#endif
   QApplication app(argc, argv);
+#ifdef CORV_HAVE_FONTCONFIG
+  fonts.join();
+#endif
   corv::ExitWhenShown::installIfAsked();
   QApplication::setApplicationName(QStringLiteral("Corvaneth Stats"));
   QApplication::setDesktopFileName(QStringLiteral("corvaneth-stats"));
