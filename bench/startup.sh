@@ -27,6 +27,7 @@ exec {fd}<> <(:)
 Xvfb -displayfd "$fd" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
 read -r -t 10 -u "$fd" display || { echo "Xvfb did not start" >&2; exit 1; }
+exec {fd}<&-
 export DISPLAY=:$display
 export XDG_CONFIG_HOME=$home/config
 export QT_QPA_PLATFORM=xcb
@@ -38,7 +39,7 @@ mkdir -p "$home/games" "$home/config/corvaneth-stats"
 printf '[0x80000002 "Software\\\\Corvaneth Stats"]\n"CV Path"=1:"%s\\x00"\n' "$home/games" \
   >"$home/config/corvaneth-stats/registry.ini"
 
-# Milliseconds, to the microsecond, for one whole process.
+# Microseconds from start to end of one whole process.
 run_once() {
   local t0 t1
   t0=$EPOCHREALTIME
@@ -49,10 +50,16 @@ run_once() {
 
 for _ in 1 2 3 4 5; do run_once "$program" >/dev/null; run_once "$bare" >/dev/null; done
 
+# Pairs alternate which of the two goes first, so neither always follows the other.
 p=() b=()
 for ((i = 0; i < runs; i++)); do
-  p+=("$(run_once "$program")")
-  b+=("$(run_once "$bare")")
+  if ((i % 2)); then
+    b+=("$(run_once "$bare")")
+    p+=("$(run_once "$program")")
+  else
+    p+=("$(run_once "$program")")
+    b+=("$(run_once "$bare")")
+  fi
 done
 
 median() { printf '%s\n' "$@" | sort -n | awk '{ a[NR] = $1 } END { print (NR % 2 ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2) }'; }
