@@ -3,10 +3,10 @@
 #include <QIcon>
 #include <QPixmap>
 
-#include <thread>
-
 #ifdef CORV_HAVE_FONTCONFIG
 #include <fontconfig/fontconfig.h>
+
+#include <thread>
 #endif
 
 #include "app/ExitWhenShown.h"
