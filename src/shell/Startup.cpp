@@ -55,7 +55,7 @@ Startup::Startup(corv::StatsState& state) : ui::Window(QStringLiteral("Startup")
   back_ = std::make_unique<ui::Image>(*this, QStringLiteral("Image1"));
   Image1 = back_.get();
   Image1->setStretch(true);
-  Image1->setPicture(QPixmap(QString::fromLatin1(corv::assets::kLauncherPicture)));
+  Image1->setPicture(QPixmap::fromImage(corv::assets::readPicture(corv::assets::kLauncherPicture)));
   Image1->Move(-840, -60, 6360, 3660);
   Image1->onMouseMove = [this](int b, int s, float x, float y) { Image1_MouseMove(b, s, x, y); };
 
