@@ -46,12 +46,12 @@ const std::string& benchLog() {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out << "Corvaneth Multiplayer Game Log\r\nBuild 1.00 (Release)\r\nMap: Veil of Ash (8 players)\r\n\r\n";
     static const char* const kEvents[] = {
-        "] Player 3 built Assault Frigate at sector 12,40\r\n",
-        "] Kestrel: push the left flank, Pulse Lance ships incoming\r\n",
-        "] Player 6 lost Light Corvette to Player 2\r\n",
-        "] Resource Collector docked, 150 RU delivered\r\n",
-        "] Morrow: gg\r\n",
-        "] Player 1 research complete: Plasma Bomb Launcher\r\n"};
+        "] Player 3 built Quillspar Picket at sector 12,40\r\n",
+        "] Velmaro: push the left flank, Pulse Lance ships incoming\r\n",
+        "] Player 6 lost Ossivane Sloop to Player 2\r\n",
+        "] Tallowfin Longbarge docked, 150 RU delivered\r\n",
+        "] Pellowin: gg\r\n",
+        "] Player 1 research complete: Glasswick Lattice Drive\r\n"};
     std::uintmax_t written = 0;
     for (unsigned i = 0; written < bytes; ++i) {
       std::string line = "[";

@@ -60,6 +60,13 @@ inline std::string numText(long long v) { return std::to_string(v); }
 
 // Decimal text with the sign position kept: one leading blank for a value of
 // at least 0, the minus sign otherwise (" 8385", "-5").
-inline std::string numTextSigned(long long v) { return v < 0 ? std::to_string(v) : " " + std::to_string(v); }
+// Built by appending: GCC 12 at -O2 takes " " + std::to_string(v) for an
+// overlapping copy (-Wrestrict), a false alarm.
+inline std::string numTextSigned(long long v) {
+  if (v < 0) return std::to_string(v);
+  std::string text = " ";
+  text += std::to_string(v);
+  return text;
+}
 
 }  // namespace corv

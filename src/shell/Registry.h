@@ -1,6 +1,6 @@
 // The settings store: typed values kept under a hive, a key path and a value
 // name, as the Windows registry keeps them. There is no registry here, so the
-// store is a small text file of our own in the user's config folder.
+// store is an INI file (QSettings) in the user's config folder.
 #pragma once
 
 #include <cstdint>
@@ -14,16 +14,15 @@ inline constexpr RegHive HKEY_LOCAL_MACHINE = 0x80000002u;
 
 // Value types as the registry numbers them; only REG_SZ is read as text.
 inline constexpr std::uint32_t REG_SZ = 1;
-inline constexpr std::uint32_t REG_EXPAND_SZ = 2;
 
 // The text of a REG_SZ value, up to its first NUL (all of it when it has none).
 // nullopt when the key or the value is missing, when the value is of another
-// type, or when the store cannot be read or is corrupt.
+// type, or when the store cannot be read or is damaged.
 std::optional<std::string> ReadRegString(RegHive hive, const std::string& keyPath, const std::string& valueName);
 
-// Stores text as REG_SZ: its bytes, unchanged, and a closing NUL. Creates the
-// key when needed and keeps every other value. A store that cannot be written
-// is left as it was, silently: the value then reads as before.
+// Stores text (UTF-8) as REG_SZ. Creates the key when needed and keeps every
+// other value. A store that cannot be written is left as it was, silently: the
+// value then reads as before.
 void WriteRegString(RegHive hive, const std::string& keyPath, const std::string& valueName,
                     const std::string& text);
 

@@ -45,7 +45,7 @@ void take(Snapshot& s, const ui::Label* l) {
 
 void take(Snapshot& s, const ui::Shape* sh) {
   s[sh->name().toStdString()] =
-      "v" + std::to_string(sh->Visible()) + "|" + geometry(sh) + "|f" + std::to_string(sh->FillColor());
+      std::string(sh->Visible() ? "v1|" : "v0|") + geometry(sh) + "|f" + std::to_string(sh->FillColor());
 }
 
 Snapshot snapshot(Main& m) {
@@ -61,7 +61,7 @@ Snapshot snapshot(Main& m) {
   for (const ui::Shape* sq : m.legUnit) take(s, sq);
   for (const ui::Shape* sq : m.legCombat) take(s, sq);
   for (int p = 0; p < 4; ++p) {
-    s[m.Graph[p]->name().toStdString()] = "v" + std::to_string(m.Graph[p]->Visible());
+    s[m.Graph[p]->name().toStdString()] = m.Graph[p]->Visible() ? "v1" : "v0";
     s[m.cbView[p]->name().toStdString()] = std::to_string(m.cbView[p]->SelectedIndex());
   }
   s["front"] = corv::test::frontPage(m).toStdString();
