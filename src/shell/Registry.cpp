@@ -11,6 +11,7 @@
 #include "shell/Registry.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -21,8 +22,9 @@
 namespace shell {
 namespace {
 
-// A settings file holds a few lines. One far larger is not ours, and QSettings
-// would read all of it into memory; it is left alone as if unreadable.
+// A settings file holds a few lines. One far larger is damaged, and QSettings
+// would read all of it into memory: it reads as missing, and a write replaces
+// it, as a write replaces any store QSettings cannot parse.
 constexpr qint64 kMaxStoreBytes = 1 << 20;
 
 std::string& rootOverride() {
@@ -37,9 +39,15 @@ QString storeFile() {
   return QDir(root).filePath(QStringLiteral("corvaneth-stats/registry.ini"));
 }
 
-std::unique_ptr<QSettings> openStore() {
+enum class Use { Read, Write };
+
+std::unique_ptr<QSettings> openStore(Use use) {
   const QString path = storeFile();
-  if (path.isEmpty() || QFileInfo(path).size() > kMaxStoreBytes) return nullptr;
+  if (path.isEmpty()) return nullptr;
+  if (QFileInfo(path).size() > kMaxStoreBytes) {
+    if (use == Use::Read) return nullptr;
+    QFile::remove(path);
+  }
   auto store = std::make_unique<QSettings>(path, QSettings::IniFormat);
   // Only through a temporary file and a rename, so a crash never leaves half a
   // file; QSettings also never writes over a file it could not read.
@@ -58,7 +66,7 @@ QString valuePrefix(RegHive hive, const std::string& keyPath, const std::string&
 }  // namespace
 
 std::optional<std::string> ReadRegString(RegHive hive, const std::string& keyPath, const std::string& valueName) {
-  const auto store = openStore();
+  const auto store = openStore(Use::Read);
   if (!store || store->status() != QSettings::NoError) return std::nullopt;
   const QString prefix = valuePrefix(hive, keyPath, valueName);
   bool typeIsNumber = false;
@@ -72,7 +80,7 @@ std::optional<std::string> ReadRegString(RegHive hive, const std::string& keyPat
 
 void WriteRegString(RegHive hive, const std::string& keyPath, const std::string& valueName,
                     const std::string& text) {
-  const auto store = openStore();
+  const auto store = openStore(Use::Write);
   if (!store) return;
   const QString prefix = valuePrefix(hive, keyPath, valueName);
   store->setValue(prefix + QLatin1String("type"), REG_SZ);

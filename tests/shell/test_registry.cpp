@@ -37,9 +37,9 @@ class RegistryTest : public ::testing::Test {
   QTemporaryDir dir_;
 };
 
-// What a store reads as, then after a write. A folder where the file belongs and
-// a file too large to be ours stop even root, unlike file modes.
-TEST_F(RegistryTest, OnlyTextOfType1ReadsAndAWriteRepairsADamagedStoreButNotAnUnreadableOne) {
+// What a store reads as, then after a write: damage, even a file too large to
+// be a store, is replaced; a folder where the file belongs stops even root.
+TEST_F(RegistryTest, OnlyTextOfType1ReadsAndAWriteRepairsADamagedStoreButNotAFolder) {
   EXPECT_EQ(read(), std::nullopt);
   const Text no, games = "/games";
   const std::tuple<QByteArray, Text, Text> stores[] = {
@@ -47,7 +47,7 @@ TEST_F(RegistryTest, OnlyTextOfType1ReadsAndAWriteRepairsADamagedStoreButNotAnUn
       {typed("4294967297", "/x"), no, games}, {typed("x", "/x"), no, games}, {typed("", "/x"), no, games},
       {typed("1", "/x, /y"), no, games}, {typed("1", "@ByteArray(/x)"), no, games}, {QByteArray(300, '\0'), no, games},
       {QByteArray("\xff\xfe[\x01=\n\x80]\\=\x7f", 11), no, games}, {typed("1", "/x").replace("]", ""), no, games},
-      {typed("1", "/x") + QByteArray(2 << 20, ';'), no, no}, {QByteArray(), no, no}};  // null: a folder
+      {typed("1", "/x") + QByteArray(2 << 20, ';'), no, games}, {QByteArray(), no, no}};  // null: a folder
   for (const auto& [bytes, before, after] : stores) {
     if (bytes.isNull()) ASSERT_TRUE(QFile::remove(store()) && QDir().mkpath(store()));
     else writeStore(bytes);
