@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPieSeries>
@@ -18,7 +19,9 @@
 #include <QTabBar>
 #include <QTest>
 
+#include <algorithm>
 #include <limits>
+#include <set>
 #include <vector>
 
 #include "ui/Chart.h"
@@ -338,6 +341,7 @@ TEST(TabStrip, ClickByCallOrMouseRaisesWithThePreviousTab) {
   QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(1).center());
   QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(1).center());
   EXPECT_EQ(raised, (std::vector<std::pair<int, int>>{{0, 2}, {2, 3}, {3, 3}, {3, 1}, {1, 1}}));
+
 }
 
 class ChartTest : public ::testing::Test {
@@ -422,5 +426,77 @@ TEST_F(ChartTest, BarsAndPieSlicesPerColumnInTheirColoursAndAClickRaisesTheEvent
   QTest::mouseClick(plot, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
   EXPECT_EQ(events, 1);
 }
+
+// What the Qt chart really draws: its texts from the bottom up (a pie's
+// title; a bar chart's row label, then its value ticks) and which series
+// colours show on screen.
+struct ChartCase {
+  const char* name;
+  ui::Chart::Kind kind;
+  const char* rowLabel;
+  std::vector<const char*> values;
+  const char* texts;
+  const char* coloursShown;
+};
+
+void PrintTo(const ChartCase& c, std::ostream* os) { *os << c.name; }
+
+class ChartDrawing : public ::testing::TestWithParam<ChartCase> {};
+
+TEST_P(ChartDrawing, TextsAndColoursOnScreen) {
+  const ChartCase& c = GetParam();
+  Area area;
+  ui::Chart chart(area, QStringLiteral("Graph_3"));
+  chart.setKind(c.kind);
+  chart.setRowLabel(QString::fromLatin1(c.rowLabel));
+  chart.setColumnCount(static_cast<int>(c.values.size()));
+  chart.Move(0, 0, 3855, 4065);
+  area.area()->show();
+  auto* view = static_cast<QChartView*>(chart.widget());
+  // Drawn first with the previous player's figures, as the views do.
+  for (const char* values : {"5", ""}) {
+    for (int i = 1; i <= chart.ColumnCount(); ++i) {
+      chart.setSeriesFillColor(i, corv::rgb(60 * i, 250 - 60 * i, 128));
+      chart.setColumn(i);
+      chart.setData(QString::fromLatin1(*values ? values : c.values[static_cast<std::size_t>(i - 1)]));
+    }
+    QApplication::processEvents();
+    view->grab();
+  }
+  std::vector<std::pair<qreal, QString>> texts;
+  for (QGraphicsItem* item : view->scene()->items())
+    if (auto* t = dynamic_cast<QGraphicsTextItem*>(item); t && t->isVisible() && !t->toPlainText().trimmed().isEmpty())
+      texts.emplace_back(-t->scenePos().y(), t->toPlainText());
+  std::sort(texts.begin(), texts.end());
+  QStringList shownTexts;
+  for (const auto& t : texts) shownTexts << t.second;
+  EXPECT_EQ(shownTexts.join(QLatin1Char('|')).toStdString(), c.texts);
+
+  const QImage image = view->grab().toImage();
+  std::set<QRgb> pixels;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) pixels.insert(image.pixel(x, y) | 0xff000000u);
+  std::string shown;
+  for (int i = 1; i <= chart.ColumnCount(); ++i)
+    shown += pixels.count(ui::toQColor(chart.SeriesFillColor(i)).rgb()) ? '1' : '0';
+  EXPECT_EQ(shown, c.coloursShown);
+}
+
+constexpr auto kPie = ui::Chart::Kind::Pie2D;
+constexpr auto kBar = ui::Chart::Kind::Bar2D;
+INSTANTIATE_TEST_SUITE_P(
+    Charts, ChartDrawing,
+    ::testing::Values(
+        ChartCase{"PieAllZeroDrawsNoSlice", kPie, "Units Built", {"0", "0", "0"}, "Units Built", "000"},
+        ChartCase{"PieNegativeAndJunkTakeNoSlice", kPie, "", {"-5", "3", "junk"}, "", "010"},
+        ChartCase{"BarTopZero", kBar, "Units Built", {"0", "0"}, "Units Built|0|1", "00"},
+        ChartCase{"BarTopOne", kBar, "Units Built", {"1", "0"}, "Units Built|0|1", "10"},
+        ChartCase{"BarTopSeven", kBar, "Units Built", {"7", "3"}, "Units Built|0|2|4|6|8", "11"},
+        ChartCase{"BarsAllEqual", kBar, "", {"4", "4", "4"}, "0|1|2|3|4", "111"},
+        ChartCase{"BarsNegative", kBar, "Damage Dealt", {"-5", "3"}, "Damage Dealt|-6|-4|-2|0|2|4", "11"},
+        ChartCase{"BarTop100000", kBar, "", {"100000"}, "0|20k|40k|60k|80k|100k", "1"},
+        ChartCase{"BarTopInt32Max", kBar, "", {"2147483647", "0"}, "0|0.5G|1G|1.5G|2G|2.5G", "10"},
+        ChartCase{"BarTopInt64Max", kBar, "", {"9223372036854775807"}, "0|2E|4E|6E|8E|10E", "1"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
