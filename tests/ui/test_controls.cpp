@@ -342,6 +342,17 @@ TEST(TabStrip, ClickByCallOrMouseRaisesWithThePreviousTab) {
   QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(1).center());
   EXPECT_EQ(raised, (std::vector<std::pair<int, int>>{{0, 2}, {2, 3}, {3, 3}, {3, 1}, {1, 1}}));
 
+  // Every tab fills the strip's height down to the page below; the current
+  // one is told apart by its face.
+  for (const float height : {420.0f, 600.0f}) {
+    strip.setHeight(height);
+    const QImage shown = bar->grab().toImage();
+    for (int t = 0; t < 4; ++t) {
+      const QRect r = bar->tabRect(t);
+      EXPECT_EQ(r.height(), ui::toPixels(height)) << t;
+      EXPECT_EQ(shown.pixelColor(r.left() + 3, r.bottom() - 1).name(), t == 1 ? "#000000" : "#282830") << t;
+    }
+  }
 }
 
 class ChartTest : public ::testing::Test {
