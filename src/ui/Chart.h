@@ -24,7 +24,6 @@ class Chart final : public Control {
 
   int ColumnCount() const { return static_cast<int>(data_.size()); }
   void setColumnCount(int n);  // keeps existing values and colours, adds columns with 0
-  int Column() const { return column_; }
   void setColumn(int c);       // counted from 1
   // The current column's value, written and read as the text of a number.
   void setData(const QString& numberText);
