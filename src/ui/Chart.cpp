@@ -265,8 +265,6 @@ void Chart::setData(const QString& numberText) {
   if (widget()) view_->setValue(column_ - 1, numberOf(numberText));
 }
 
-QString Chart::Data() const { return columnData(column_); }
-
 QString Chart::columnData(int c) const {
   if (c < 1 || c > ColumnCount()) return QString();
   return data_[static_cast<std::size_t>(c - 1)];
