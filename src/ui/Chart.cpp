@@ -212,9 +212,10 @@ class Chart::View final : public QChartView {
       hi = std::max(hi, s->at(0));
     }
     const Ticks t = wholeTicks(lo, hi);
+    const QStringList labels = tickLabels(t);
+    if (labels == values_->categoriesLabels()) return;  // the labels name their ticks: nothing moved
     for (const QString& old : values_->categoriesLabels()) values_->remove(old);
     values_->setStartValue(t.low);
-    const QStringList labels = tickLabels(t);
     for (int k = 0; k <= t.steps; ++k) values_->append(labels[k], t.low + k * t.step);
     values_->setRange(t.low, t.low + t.steps * t.step);
   }
