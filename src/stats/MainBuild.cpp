@@ -100,15 +100,6 @@ void Main::buildTabStrip() {
   SSTab = make<ui::TabStrip>(*this, QStringLiteral("SSTab"), captions);
   SSTab->setFont({QStringLiteral("Verdana"), 8.25, true, true, -1});
   SSTab->Move(120, 1380, 8130, 420);
-  // The platform's tabs take the window's black for their face and their
-  // text alike; these keep the captions readable on the black window.
-  SSTab->bar()->setStyleSheet(QStringLiteral(
-      "QTabBar::tab { background: rgb(40, 40, 48); color: rgb(224, 224, 224);"
-      " border: 1px solid rgb(128, 128, 128); border-bottom: none;"
-      " border-top-left-radius: 4px; border-top-right-radius: 4px;"
-      " margin-top: 4px; margin-right: 2px; padding: 0 6px; }"
-      "QTabBar::tab:selected { background: black; color: rgb(192, 192, 255); margin-top: 0; }"
-      "QTabBar::tab:last { margin-right: 0; }"));
 }
 
 void Main::buildPages() {

@@ -5,14 +5,15 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPieSeries>
 #include <QPieSlice>
-#include <QValueAxis>
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace ui {
 
@@ -28,10 +29,56 @@ constexpr std::array<Rgb, 8> kDefaultPalette{
 
 Rgb defaultColour(int series) { return kDefaultPalette[static_cast<std::size_t>(series - 1) % kDefaultPalette.size()]; }
 
+// Scores are 64-bit, so values reach 9.2e18; far beyond that the axis
+// arithmetic would overflow, so drawn values are held to a generous range.
 double numberOf(const QString& text) {
   bool ok = false;
   const double v = QLocale::c().toDouble(text.trimmed(), &ok);
-  return ok && std::isfinite(v) ? v : 0.0;
+  constexpr double kLimit = 1e300;
+  return ok && std::isfinite(v) ? std::clamp(v, -kLimit, kLimit) : 0.0;
+}
+
+// A value axis that reads well at any size: it holds 0 and every value, and
+// its ticks are whole numbers a step of 1, 2 or 5 times a power of ten apart,
+// about five steps, so no two ticks can share a label.
+struct Ticks {
+  double low = 0, step = 1;
+  int steps = 1;
+};
+
+Ticks wholeTicks(double lo, double hi) {
+  lo = std::min(lo, 0.0);
+  hi = std::max(hi, 0.0);
+  const double wanted = hi / 5 - lo / 5;  // halves first: hi - lo may overflow
+  Ticks t;
+  if (wanted > 1) {
+    const double power = std::pow(10.0, std::floor(std::log10(wanted)));
+    const double f = wanted / power;
+    t.step = (f <= 1 ? 1 : f <= 2 ? 2 : f <= 5 ? 5 : 10) * power;
+  }
+  t.low = std::floor(lo / t.step) * t.step;
+  t.steps = std::max(1, static_cast<int>(std::ceil(hi / t.step) - std::floor(lo / t.step)));
+  return t;
+}
+
+// Tick labels in one unit for the whole axis: plain up to 9999, beyond that
+// in k, M, G and so on, the largest unit the top tick reaches, so that long
+// numbers never crowd the plot.
+QStringList tickLabels(const Ticks& t) {
+  const double top = std::max(std::fabs(t.low), std::fabs(t.low + t.steps * t.step));
+  static const char* const kUnits[] = {"", "k", "M", "G", "T", "P", "E", "Z", "Y"};
+  int u = 0;
+  double unit = 1;
+  while (top >= 10000 && top / unit >= 1000 && u < 8) {
+    unit *= 1000;
+    ++u;
+  }
+  QStringList labels;
+  for (int k = 0; k <= t.steps; ++k) {
+    const double v = (t.low + k * t.step) / unit;
+    labels << (v == 0 ? QStringLiteral("0") : QString::number(v, 'g', 15) + QLatin1String(kUnits[u]));
+  }
+  return labels;
 }
 
 QFont smallFont() {
@@ -101,10 +148,9 @@ class Chart::View final : public QChartView {
       categories_->setLabelsFont(smallFont());
       chart_->addAxis(categories_, Qt::AlignBottom);
       bars_->attachAxis(categories_);
-      values_ = new QValueAxis;
-      values_->setLabelFormat(QStringLiteral("%.0f"));
+      values_ = new QCategoryAxis;
+      values_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
       values_->setLabelsFont(smallFont());
-      values_->setTickCount(5);
       chart_->addAxis(values_, Qt::AlignLeft);
       bars_->attachAxis(values_);
     }
@@ -121,7 +167,12 @@ class Chart::View final : public QChartView {
   }
 
   void setValue(int i, double v, bool fit = true) {
-    if (pie_ && i < pie_->count()) pie_->slices().at(i)->setValue(std::max(0.0, v));  // a pie has no negative slices
+    if (pie_ && i < pie_->count()) {
+      pie_->slices().at(i)->setValue(std::max(0.0, v));  // a pie has no negative slices
+      // With nothing to share out, Qt would paint the whole disc in the last
+      // slice's colour; an empty pie draws no slice at all.
+      pie_->setVisible(pie_->sum() > 0);
+    }
     if (i < static_cast<int>(sets_.size())) {
       sets_[static_cast<std::size_t>(i)]->replace(0, v);
       if (fit) fitAxis();
@@ -160,9 +211,13 @@ class Chart::View final : public QChartView {
       lo = std::min(lo, s->at(0));
       hi = std::max(hi, s->at(0));
     }
-    if (hi <= lo) hi = lo + 1;
-    values_->setRange(lo, hi);
-    values_->applyNiceNumbers();
+    const Ticks t = wholeTicks(lo, hi);
+    const QStringList labels = tickLabels(t);
+    if (labels == values_->categoriesLabels()) return;  // the labels name their ticks: nothing moved
+    for (const QString& old : values_->categoriesLabels()) values_->remove(old);
+    values_->setStartValue(t.low);
+    for (int k = 0; k <= t.steps; ++k) values_->append(labels[k], t.low + k * t.step);
+    values_->setRange(t.low, t.low + t.steps * t.step);
   }
 
   QChart* chart_ = nullptr;
@@ -170,7 +225,7 @@ class Chart::View final : public QChartView {
   QBarSeries* bars_ = nullptr;
   std::vector<QBarSet*> sets_;
   QBarCategoryAxis* categories_ = nullptr;
-  QValueAxis* values_ = nullptr;
+  QCategoryAxis* values_ = nullptr;
   bool pressed_ = false;
 };
 
@@ -210,8 +265,6 @@ void Chart::setData(const QString& numberText) {
   data_[static_cast<std::size_t>(column_ - 1)] = numberText;
   if (widget()) view_->setValue(column_ - 1, numberOf(numberText));
 }
-
-QString Chart::Data() const { return columnData(column_); }
 
 QString Chart::columnData(int c) const {
   if (c < 1 || c > ColumnCount()) return QString();

@@ -24,11 +24,9 @@ class Chart final : public Control {
 
   int ColumnCount() const { return static_cast<int>(data_.size()); }
   void setColumnCount(int n);  // keeps existing values and colours, adds columns with 0
-  int Column() const { return column_; }
   void setColumn(int c);       // counted from 1
-  // The current column's value, written and read as the text of a number.
+  // The current column's value, written as the text of a number.
   void setData(const QString& numberText);
-  QString Data() const;
   QString columnData(int c) const;
 
   // Fill colour of series i (counted from 1); reading a series beyond the

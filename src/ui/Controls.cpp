@@ -211,7 +211,6 @@ void Line::applyGeometry() {
 }
 
 void Line::setBorderColor(Rgb c) {
-  color_ = c;
   if (auto* w = static_cast<LineWidget*>(widget())) {
     w->color = toQColor(c);
     w->update();

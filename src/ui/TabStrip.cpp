@@ -2,22 +2,49 @@
 
 #include <QTabBar>
 
+#include <algorithm>
+
 namespace ui {
 
+namespace {
+
+// Tabs as tall as the strip: the page frames begin right below it, so a
+// shorter tab would leave a band of the black window between tab and page.
+class FullHeightTabBar final : public QTabBar {
+ public:
+  explicit FullHeightTabBar(QWidget* parent) : QTabBar(parent) {}
+
+ protected:
+  QSize tabSizeHint(int index) const override {
+    QSize s = QTabBar::tabSizeHint(index);
+    s.setHeight(std::max(s.height(), height()));
+    return s;
+  }
+  QSize minimumTabSizeHint(int index) const override {
+    QSize s = QTabBar::minimumTabSizeHint(index);
+    s.setHeight(std::max(s.height(), height()));
+    return s;
+  }
+};
+
+}  // namespace
+
 TabStrip::TabStrip(Container& parent, const QString& objectName, const QStringList& captions)
-    : Control(new QTabBar(parent.area()), objectName) {
+    : Control(new FullHeightTabBar(parent.area()), objectName) {
   ownMouseHandling_ = true;
   QTabBar* b = bar();
   b->setExpanding(true);
   b->setUsesScrollButtons(false);
   b->setElideMode(Qt::ElideNone);
   b->setDrawBase(false);
-  // Dark tabs that read on the black window, with little padding so that four
-  // long captions fit one row.
+  // Light captions on dark grey tabs read on the black window; the current
+  // tab takes the page's black and the interactive light blue, and has no
+  // bottom edge, so it opens onto its page. Little padding: four long
+  // captions share one row.
   b->setStyleSheet(QStringLiteral(
-      "QTabBar::tab { background: rgb(48, 48, 48); color: rgb(224, 224, 224); border: 1px solid rgb(128, 128, 128);"
-      " border-bottom: none; padding: 5px 2px; }"
-      "QTabBar::tab:selected { background: black; color: white; }"));
+      "QTabBar::tab { background: rgb(40, 40, 48); color: rgb(224, 224, 224);"
+      " border: 1px solid rgb(128, 128, 128); padding: 0 2px; }"
+      "QTabBar::tab:selected { background: black; color: rgb(192, 192, 255); border-bottom: none; }"));
   for (const QString& c : captions) b->addTab(c);
   previous_ = b->currentIndex();
 

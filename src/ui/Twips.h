@@ -25,7 +25,6 @@ inline float toTwips(double pixels) { return static_cast<float>(pixels * kTwipsP
 
 using corv::Rgb;
 inline QColor toQColor(Rgb c) { return QColor(corv::red(c), corv::green(c), corv::blue(c)); }
-inline Rgb fromQColor(const QColor& c) { return corv::rgb(c.red(), c.green(), c.blue()); }
 
 // Colours the windows share.
 constexpr Rgb kBlack = corv::rgb(0, 0, 0);
