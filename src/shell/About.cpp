@@ -1,6 +1,8 @@
 #include "shell/About.h"
 
+#include <QGuiApplication>
 #include <QPixmap>
+#include <QStyleHints>
 
 #include "assets/Assets.h"
 #include "ui/Controls.h"
@@ -20,6 +22,7 @@ constexpr float kRestDivisor = 2.45f;
 }  // namespace
 
 About::About() : ui::Window(QStringLiteral("About")) {
+  opened_.start();
   setCaption(QStringLiteral("About Corvaneth Stats..."));
   setBorderStyle(ui::BorderStyle::FixedToolWindow);
   setBackColor(ui::kDarkGrey);
@@ -32,6 +35,11 @@ About::About() : ui::Window(QStringLiteral("About")) {
   Image1->setPicture(QPixmap(QString::fromLatin1(corv::assets::kAboutPicture)));
   Image1->Move(60, 0, 4110, 3975);
   Image1->onClick = [this] { Image1_Click(); };
+  // The second press of a double-click on the launcher's entry lands on the
+  // emblem, which fills the window: it is not a click that closes it.
+  Image1->onMouseDown = [this](int, int, float, float) {
+    pressOpenedWindow_ = opened_.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
+  };
 
   lbDefault = std::make_unique<ui::Label>(*this, QStringLiteral("lbDefault"));
   // Sized to its text: the design size gives way to the caption's extent in the installed font.
@@ -137,6 +145,7 @@ void About::Form_KeyDown(int, int) {
 }
 
 void About::Image1_Click() {
+  if (pressOpenedWindow_) return;
   Timer1->setEnabled(false);
   Unload();
 }

@@ -4,6 +4,7 @@
 // key or a click on the emblem closes it.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QString>
 #include <array>
 #include <memory>
@@ -43,4 +44,7 @@ class About final : public ui::Window {
  private:
   void Form_Load();
   void LoadCreditLabel(int index);
+
+  QElapsedTimer opened_;
+  bool pressOpenedWindow_ = false;  // the latest press on the emblem belongs to the opening double-click
 };

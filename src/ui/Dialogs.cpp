@@ -6,48 +6,38 @@
 #include <QFileDialog>
 #include <QFont>
 #include <QMessageBox>
+#include <QShowEvent>
 #include <QUrl>
 
 #include "ui/FileOpenDialog.h"
+#include "ui/Window.h"
 
 namespace ui {
 
 namespace {
 
-// Message box styles: the low three bits choose the buttons, the next three the icon.
+// A message box centred on the screen, frame included, as the program's windows are.
+class ScreenCentredMessageBox final : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  void showEvent(QShowEvent* e) override {
+    QMessageBox::showEvent(e);  // gives the box its final size
+    if (!e->spontaneous()) centreOnScreen(*this);
+  }
+};
+
+// The two styles the windows use: information with OK, and a Yes/No question.
 int realMessageBox(QWidget* owner, const QString& prompt, int style, const QString& title) {
-  QMessageBox::StandardButtons buttons;
-  switch (style & 7) {
-    case 1: buttons = QMessageBox::Ok | QMessageBox::Cancel; break;
-    case 2: buttons = QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore; break;
-    case 3: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
-    case 4: buttons = QMessageBox::Yes | QMessageBox::No; break;
-    case 5: buttons = QMessageBox::Retry | QMessageBox::Cancel; break;
-    default: buttons = QMessageBox::Ok; break;
-  }
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  switch (style & 0x70) {
-    case 16: icon = QMessageBox::Critical; break;
-    case 32: icon = QMessageBox::Question; break;
-    case 48: icon = QMessageBox::Warning; break;
-    case 64: icon = QMessageBox::Information; break;
-    default: break;
-  }
-  QMessageBox box(icon, title, prompt, buttons, owner);
+  const bool yesNo = style == kMsgQuestionYesNo;
+  ScreenCentredMessageBox box(yesNo ? QMessageBox::Question : QMessageBox::Information, title, prompt,
+                              yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, owner);
   box.setTextFormat(Qt::PlainText);
-  switch (box.exec()) {
-    case QMessageBox::Cancel: return 2;
-    case QMessageBox::Abort: return 3;
-    case QMessageBox::Retry: return 4;
-    case QMessageBox::Ignore: return 5;
-    case QMessageBox::Yes: return kMsgResultYes;
-    case QMessageBox::No: return kMsgResultNo;
-    case QMessageBox::Ok: return kMsgResultOk;
-    default:
-      // Closed without a button: Yes/No boxes answer No, the others Cancel or OK.
-      if ((style & 7) == 4) return kMsgResultNo;
-      return (style & 7) == 0 ? kMsgResultOk : 2;
-  }
+  const int answer = box.exec();
+  if (!yesNo) return kMsgResultOk;
+  // Closed without a button (Escape, the title bar) counts as No.
+  return answer == QMessageBox::Yes ? kMsgResultYes : kMsgResultNo;
 }
 
 std::optional<QString> realOpenFile(QWidget* owner, const QString& fileName, const QString& filter) {

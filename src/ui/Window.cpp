@@ -17,63 +17,100 @@ namespace ui {
 
 namespace {
 
-// The program's windows in the order they were last activated, most recent
-// last. When the active one hides, the one before it becomes active again, as
-// on a desktop whose window manager does so; the offscreen platform does not.
-std::vector<QPointer<QWidget>>& activationOrder() {
-  static std::vector<QPointer<QWidget>> order;
-  return order;
+// What a desktop's window manager keeps about the program's windows, which
+// the offscreen platform does not: the order in which they were last activated
+// (most recent last), so that when the active one hides the one before it
+// becomes active again; and the window that received the latest activation,
+// hidden or not, since an activation counts as a new one only when it moves
+// between the program's windows.
+class ActivationTracker final {
+ public:
+  void noteActivated(QWidget* w) {
+    forget(w);
+    order_.emplace_back(w);
+    latest_ = w;
+  }
+  void forget(QWidget* w) {
+    order_.erase(std::remove_if(order_.begin(), order_.end(), [w](const QPointer<QWidget>& p) { return !p || p == w; }),
+                 order_.end());
+  }
+  QWidget* lastActivated() const { return order_.empty() ? nullptr : order_.back().data(); }
+  bool isNewActivation(const QWidget* w) const { return latest_ != w; }
+
+ private:
+  std::vector<QPointer<QWidget>> order_;
+  QPointer<QWidget> latest_;
+};
+
+ActivationTracker& activation() {
+  static ActivationTracker tracker;
+  return tracker;
 }
 
-void forget(QWidget* w) {
-  auto& order = activationOrder();
-  order.erase(std::remove_if(order.begin(), order.end(), [w](const QPointer<QWidget>& p) { return !p || p == w; }),
-              order.end());
+// The frame a window manager puts around w: its own once known, else that of
+// another of the program's framed windows on screen, which the same window
+// manager will most likely draw alike.
+QMargins expectedFrame(const QWidget& w) {
+  if (w.windowFlags() & Qt::FramelessWindowHint) return {};
+  const QWindow* handle = w.windowHandle();
+  if (handle && !handle->frameMargins().isNull()) return handle->frameMargins();
+  for (const QWidget* other : QApplication::topLevelWidgets())
+    if (const QWindow* h = other->windowHandle(); other != &w && h && other->isVisible() && !h->frameMargins().isNull())
+      return h->frameMargins();
+  return {};
 }
 
-void noteActivated(QWidget* w) {
-  forget(w);
-  activationOrder().emplace_back(w);
+// Places w's inside area so that the frame m around it is centred on the screen.
+QPoint placeCentred(QWidget& w, const QMargins& m) {
+  const QScreen* screen = w.screen() ? w.screen() : QGuiApplication::primaryScreen();
+  if (!screen) return w.geometry().topLeft();
+  const QRect avail = screen->availableGeometry();
+  const QSize outer = w.size().grownBy(m);
+  const QPoint inside(avail.x() + (avail.width() - outer.width()) / 2 + m.left(),
+                      avail.y() + (avail.height() - outer.height()) / 2 + m.top());
+  w.setGeometry(QRect(inside, w.size()));
+  return inside;
 }
 
-QWidget* lastActivated() {
-  auto& order = activationOrder();
-  return order.empty() ? nullptr : order.back().data();
-}
+// The frame is known only once the window manager has framed the window, just
+// before it is first drawn: if it differs from the one expected, the window is
+// centred again then, unless it has been moved meanwhile.
+class RecentreOnFirstExposure final : public QObject {
+ public:
+  RecentreOnFirstExposure(QWidget& w, const QMargins& expected, QPoint inside)
+      : QObject(&w), w_(w), expected_(expected), inside_(inside) {
+    w.windowHandle()->installEventFilter(this);
+  }
 
-// The program's window that received the latest activation, hidden or not:
-// an activation counts as a new one only when it moves between our windows.
-QPointer<QWidget>& lastActiveWindow() {
-  static QPointer<QWidget> last;
-  return last;
-}
+  bool eventFilter(QObject* watched, QEvent* e) override {
+    auto* handle = qobject_cast<QWindow*>(watched);
+    if (e->type() == QEvent::Expose && handle && handle->isExposed()) {
+      handle->removeEventFilter(this);
+      const QMargins real = handle->frameMargins();
+      if (real != expected_ && w_.geometry().topLeft() == inside_) placeCentred(w_, real);
+      deleteLater();
+    }
+    return false;
+  }
+
+ private:
+  QWidget& w_;
+  QMargins expected_;
+  QPoint inside_;
+};
 
 // Key codes as the handlers know them: the virtual-key numbers of the platform
 // the windows were designed on. Letters and digits coincide with Qt's.
+constexpr std::pair<int, int> kVirtualKeys[] = {
+    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},      {Qt::Key_Backtab, 9},  {Qt::Key_Return, 13},   {Qt::Key_Enter, 13},
+    {Qt::Key_Shift, 16},    {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},     {Qt::Key_Pause, 19},    {Qt::Key_CapsLock, 20},
+    {Qt::Key_Escape, 27},   {Qt::Key_Space, 32},   {Qt::Key_PageUp, 33},  {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},
+    {Qt::Key_Home, 36},     {Qt::Key_Left, 37},    {Qt::Key_Up, 38},      {Qt::Key_Right, 39},    {Qt::Key_Down, 40},
+    {Qt::Key_Insert, 45},   {Qt::Key_Delete, 46}};
+
 int keyCodeOf(int qtKey) {
-  switch (qtKey) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return 9;
-    case Qt::Key_Return: case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Pause: return 19;
-    case Qt::Key_CapsLock: return 20;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Space: return 32;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    default: break;
-  }
+  for (const auto& [key, code] : kVirtualKeys)
+    if (key == qtKey) return code;
   if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return 112 + (qtKey - Qt::Key_F1);
   if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)) return qtKey;
   return qtKey > 0 && qtKey < 256 ? qtKey : 0;
@@ -83,12 +120,18 @@ bool offscreen() { return QGuiApplication::platformName() == QLatin1String("offs
 
 }  // namespace
 
+void centreOnScreen(QWidget& w) {
+  const QMargins expected = expectedFrame(w);
+  const QPoint inside = placeCentred(w, expected);
+  if (w.windowHandle()) new RecentreOnFirstExposure(w, expected, inside);
+}
+
 class Window::Impl final : public QWidget {
  public:
   explicit Impl(Window& owner) : owner_(owner) {}
   ~Impl() override {
     setKeyPreview(false);
-    forget(this);
+    activation().forget(this);
   }
 
   void applyStyle() {
@@ -129,8 +172,24 @@ class Window::Impl final : public QWidget {
 
   QMargins frame() {
     ensureCreated();
-    QWindow* handle = windowHandle();
-    return handle ? handle->frameMargins() : QMargins();
+    return expectedFrame(*this);
+  }
+
+  void centreOnScreen() {
+    ensureCreated();
+    ui::centreOnScreen(*this);
+  }
+
+  // The window became the active one. It counts when the window was just
+  // shown or another of the program's windows was active before; coming back
+  // from a message box, a dialog or another program does not count.
+  void noteActivation() {
+    const bool report = activationDue || activation().isNewActivation(this);
+    activationDue = false;
+    activation().noteActivated(this);
+    if (report) {
+      if (auto handler = owner_.onActivate) handler();
+    }
   }
 
   // Ends a running modal Show.
@@ -140,9 +199,10 @@ class Window::Impl final : public QWidget {
 
   // Hiding the active window hands activation back to the window active before it.
   void handBackActivation() {
-    forget(this);
+    activation().forget(this);
     if (QCoreApplication::closingDown()) return;
-    if (QWidget* previous = lastActivated(); previous && previous->isVisible()) previous->activateWindow();
+    if (QWidget* previous = activation().lastActivated(); previous && previous->isVisible())
+      previous->activateWindow();
   }
 
   Window& owner_;
@@ -163,17 +223,8 @@ class Window::Impl final : public QWidget {
       return handled;
     }
     if (e->type() == QEvent::WindowActivate) {
-      // Activation counts when the window was just shown or another of the
-      // program's windows was active before; coming back from a message box,
-      // a dialog or another program does not count.
-      const bool report = activationDue || lastActiveWindow() != this;
-      activationDue = false;
-      noteActivated(this);
-      lastActiveWindow() = this;
       const bool handled = QWidget::event(e);
-      if (report) {
-        if (auto handler = owner_.onActivate) handler();
-      }
+      noteActivation();
       return handled;
     } else if (e->type() == QEvent::KeyPress && !keyPreview_) {
       raiseKeyDown(static_cast<QKeyEvent*>(e));
@@ -271,15 +322,7 @@ void Window::Show(int modal) {
   Impl* w = d_.get();
   if (!w->everShown) {
     w->everShown = true;
-    if (!w->placed) {
-      const QScreen* screen = QGuiApplication::primaryScreen();
-      if (screen) {
-        const QRect avail = screen->availableGeometry();
-        const QMargins m = w->frame();
-        const QSize outer = w->size().grownBy(m);
-        w->move(avail.x() + (avail.width() - outer.width()) / 2, avail.y() + (avail.height() - outer.height()) / 2);
-      }
-    }
+    if (!w->placed) w->centreOnScreen();
   }
   if (!w->isVisible()) {
     w->activationDue = true;
@@ -287,7 +330,8 @@ void Window::Show(int modal) {
   }
   // Qt keeps a hidden window as its focus window when no other took over
   // (the offscreen platform has no window manager to do so); showing it again
-  // then brings no activation, so it is given here, as a desktop would.
+  // then brings no activation from the platform, so the window takes it
+  // itself, as it would on a desktop.
   const bool staleFocus = w->windowHandle() && QGuiApplication::focusWindow() == w->windowHandle() &&
                           QApplication::activeWindow() != w;
   w->show();
@@ -298,12 +342,8 @@ void Window::Show(int modal) {
     QMetaObject::invokeMethod(
         w,
         [w] {
-          if (w->isVisible() && QApplication::activeWindow() != w) {
-            QT_WARNING_PUSH
-            QT_WARNING_DISABLE_DEPRECATED
-            QApplication::setActiveWindow(w);
-            QT_WARNING_POP
-          }
+          if (w->isVisible() && QApplication::activeWindow() != w && QGuiApplication::focusWindow() == w->windowHandle())
+            w->noteActivation();
         },
         Qt::QueuedConnection);
   }
@@ -323,7 +363,7 @@ void Window::Hide() {
     d_->endModal();
     return;
   }
-  const bool wasActive = d_->isActiveWindow() || lastActivated() == d_.get();
+  const bool wasActive = d_->isActiveWindow() || activation().lastActivated() == d_.get();
   d_->hide();
   d_->endModal();
   if (wasActive) d_->handBackActivation();

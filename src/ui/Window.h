@@ -58,4 +58,9 @@ class Window : public Container {
   bool unloaded_ = false;
 };
 
+// Centres a top-level window on its screen, its frame included. Call it when
+// the window's size is final; a window not yet framed by the window manager is
+// centred again once its frame is known.
+void centreOnScreen(QWidget& w);
+
 }  // namespace ui
