@@ -72,13 +72,8 @@ Startup::Startup(corv::StatsState& state) : ui::Window(QStringLiteral("Startup")
   Line1->setPoints(720, 780, 3480, 780);
   Line1->setBorderColor(ui::kWhite);
   // The pointer on the rule is over the rule, not the background beneath: like
-  // the title, it leaves the menu colours as they are. Only the rule's own
-  // pixels take the mouse.
-  QWidget* rule = Line1->widget();
-  rule->setAttribute(Qt::WA_TransparentForMouseEvents, false);
-  const QRect pixels(QPoint(ui::toPixels(Line1->X1()), ui::toPixels(Line1->Y1())),
-                     QPoint(ui::toPixels(Line1->X2()), ui::toPixels(Line1->Y2())));
-  rule->setMask(QRegion(pixels.normalized().translated(-rule->pos())));
+  // the title, it leaves the menu colours as they are.
+  Line1->setTakesMouse(true);
 
   for (const MenuEntry& e : kMenu) {
     auto label = std::make_unique<ui::Label>(*this, QStringLiteral("lbMenu_%1").arg(e.index));

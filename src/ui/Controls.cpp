@@ -2,6 +2,8 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QPalette>
 
 #include <algorithm>
@@ -207,7 +209,21 @@ void Line::applyGeometry() {
   w->from = a - origin;
   w->to = b - origin;
   w->setGeometry(origin.x(), origin.y(), std::abs(b.x() - a.x()) + 2 * pad + 1, std::abs(b.y() - a.y()) + 2 * pad + 1);
+  if (!w->testAttribute(Qt::WA_TransparentForMouseEvents)) {
+    // Only the pen's own pixels stand over what lies beneath.
+    QPainterPath path(w->from);
+    path.lineTo(w->to);
+    QPainterPathStroker stroke;
+    stroke.setWidth(w->penWidth);
+    w->setMask(QRegion(stroke.createStroke(path).toFillPolygon().toPolygon()) |
+               QRegion(QRect(w->from, w->to).normalized()));
+  }
   w->update();
+}
+
+void Line::setTakesMouse(bool on) {
+  if (QWidget* w = widget()) w->setAttribute(Qt::WA_TransparentForMouseEvents, !on);
+  applyGeometry();
 }
 
 void Line::setBorderColor(Rgb c) {

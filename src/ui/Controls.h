@@ -58,6 +58,9 @@ class Line final : public Control {
   void setBorderColor(Rgb c);
   int BorderWidth() const { return penWidth_; }
   void setBorderWidth(int pixels);
+  // Off by default: the mouse passes through a line to what lies beneath. On,
+  // the line's own pixels take the mouse (and raise no event of their own).
+  void setTakesMouse(bool on);
 
  protected:
   // Moving a line (Left, Top) shifts both its points; its extent stays.
