@@ -54,7 +54,7 @@ TEST_P(GoldenPages, DumpMatchesTheWorkedOutPages) {
 
 INSTANTIATE_TEST_SUITE_P(Samples, GoldenPages,
                          ::testing::Values("pages_v104_worked_example", "pages_v100_two_players_tie",
-                                           "pages_v100_trailing_separator", "pages_v104_eight_players",
+                                           "pages_v100_trailing_separator", "pages_v104_eight_players", "pages_v104_wide_numbers",
                                            "pages_v100_one_player", "pages_v104_rejected"),
                          [](const auto& info) { return std::string(info.param); });
 

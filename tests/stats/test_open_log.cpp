@@ -123,13 +123,13 @@ TEST_F(OpenLogTest, ShipTotalsOnlyForTheLogsPlayers) {
   EXPECT_EQ(state.Players[2].ShipsTotal, 77);
 }
 
-TEST_F(OpenLogTest, ShipTotalBeyondItsFieldIsHeldAtTheLimit) {
+TEST_F(OpenLogTest, ShipTotalBeyondSixteenBitsIsTheTrueTotal) {
   std::string text = separatorLog(4) + "Total Aquired Ships By Class:\r\n";
   for (const char* cls : {"Carrier", "Destroyer", "Frigate", "Corvette"})
     text += std::string("CLASS_") + cls + ":\t30000\r\n";
   const TempLog log(text);
   open(log.path());
-  EXPECT_EQ(state.Players[1].ShipsTotal, 32767);
+  EXPECT_EQ(state.Players[1].ShipsTotal, 120001);
   EXPECT_TRUE(boxes.empty());
 }
 

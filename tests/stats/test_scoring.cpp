@@ -91,18 +91,18 @@ TEST(ScoringRaw, OverflowingSumsGiveTheTrueValue) {
   EXPECT_EQ(combatRaw(fighter), 7LL * kI32Max + 214748364 + 500LL * kI32Max + 100LL * 2147483648LL);
 }
 
-TEST(ScoringRaw, ScoresBeyondThe32BitFieldAreClamped) {
-  EXPECT_EQ(categoryScore(std::int64_t{1} << 40, kCombatFactor), kI32Max);
-  EXPECT_EQ(categoryScore(-(std::int64_t{1} << 40), kUnitFactor), kI32Max);
+TEST(ScoringRaw, ScoresBeyondThe32BitRangeKeepTheirTrueValue) {
+  EXPECT_EQ(categoryScore(std::int64_t{1} << 40, kCombatFactor), 68169720922);
+  EXPECT_EQ(categoryScore(-(std::int64_t{1} << 40), kUnitFactor), 11248003952148);
   PlayerStats p;
   p.ResourceScore = kI32Max;
   p.UnitScore = kI32Max;
   p.CombatScore = 5;
-  EXPECT_EQ(generalScore(p), kI32Max);
+  EXPECT_EQ(generalScore(p), 2LL * kI32Max + 5);
 }
 
 TEST(ScoringOrder, SortDescAndRanking) {
-  const std::vector<std::vector<std::int32_t>> inputs{
+  const std::vector<std::vector<std::int64_t>> inputs{
       {}, {7}, {3, 1, 2}, {1, 2, 3, 4, 5, 6, 7, 8}, {5, 5, 0, 9, 5, -1, 9, 0}, {kI32Max, kI32Min, 0}};
   for (auto v : inputs) {
     auto expected = v;
@@ -111,9 +111,9 @@ TEST(ScoringOrder, SortDescAndRanking) {
     EXPECT_EQ(v, expected);
   }
   // Equal scores take consecutive rows in slot order; every slot once.
-  EXPECT_EQ(rankSlots(std::vector<std::int32_t>{5, 9, 5, 9}), (std::vector<int>{1, 3, 0, 2}));
-  EXPECT_EQ(rankSlots(std::vector<std::int32_t>{0, 0, 0}), (std::vector<int>{0, 1, 2}));
-  EXPECT_TRUE(rankSlots(std::vector<std::int32_t>{}).empty());
+  EXPECT_EQ(rankSlots(std::vector<std::int64_t>{5, 9, 5, 9}), (std::vector<int>{1, 3, 0, 2}));
+  EXPECT_EQ(rankSlots(std::vector<std::int64_t>{0, 0, 0}), (std::vector<int>{0, 1, 2}));
+  EXPECT_TRUE(rankSlots(std::vector<std::int64_t>{}).empty());
 }
 
 TEST(ScoringBars, WidthEndsWithoutDivisionByZero) {
@@ -183,8 +183,8 @@ TEST(ScoringTotals, ShipAndDamageTotalsAreWide) {
   PlayerStats big, small;
   big.Carrier = big.Corvette = kI16Max;
   small.Carrier = small.Corvette = kI16Min;
-  EXPECT_EQ(shipsTotal(big), kI16Max);
-  EXPECT_EQ(shipsTotal(small), kI16Min);
+  EXPECT_EQ(shipsTotal(big), 2 * kI16Max + 1);
+  EXPECT_EQ(shipsTotal(small), 2 * kI16Min + 1);
 
   PlayerStats d;
   d.DamageTo = {100, 200, 0, 0, 0, 0, 0, 1000};
@@ -249,7 +249,7 @@ TEST(ScoringSummary, OnlySlotsUpToPlayerIndexAreScored) {
   st.Players[1].RUCollected = 9000;
   st.Players[2].RUCollected = 1000000;  // left over from an earlier, larger log
   const CategorySummaryResult r = computeCategorySummary(Category::Resource, st);
-  EXPECT_EQ(r.scores, (std::vector<std::int32_t>{7200, 5400}));
+  EXPECT_EQ(r.scores, (std::vector<std::int64_t>{7200, 5400}));
   EXPECT_EQ(r.extremes.minScore, 5400);
   EXPECT_EQ(r.rows[1].shade, 75);
   EXPECT_EQ(computeGeneralSummary(scored(st)).rows.size(), 2u);
@@ -282,7 +282,7 @@ TEST(ScoringSummary, ScoresAboveMinStartAreMeasuredFrom999999) {
   st.Players[0].DamageTo[0] = 20000000;  // 1240000
   st.Players[1].DamageTo[0] = 17000000;  // 1054000
   const CategorySummaryResult r = computeCategorySummary(Category::Combat, st);
-  EXPECT_EQ(r.scores, (std::vector<std::int32_t>{1240000, 1054000}));
+  EXPECT_EQ(r.scores, (std::vector<std::int64_t>{1240000, 1054000}));
   EXPECT_EQ(r.extremes.minScore, 999999);
   EXPECT_EQ(r.rows[0].shade, 204);  // 240001 / 240002 × 130
   EXPECT_EQ(r.rows[1].shade, 104);  // 54001 / 240002 × 130 = 29.25
@@ -291,14 +291,14 @@ TEST(ScoringSummary, ScoresAboveMinStartAreMeasuredFrom999999) {
   EXPECT_EQ(g.rows[1].shades[2], 105);  // 54001 / 240001 × 130 = 29.25
 }
 
-TEST(ScoringSummary, OverallScoreBeyond32BitsIsClampedAndItsBarFitsThePage) {
+TEST(ScoringSummary, OverallScoreBeyond32BitsIsTheTrueSumAndItsBarFitsThePage) {
   StatsState st;
   st.PlayerIndex = 1.0f;
   st.Players[0].ResourceScore = 2000000000;
   st.Players[0].UnitScore = 2000000000;
   st.Players[1].CombatScore = 10;
   const GeneralSummaryResult g = computeGeneralSummary(st);
-  EXPECT_EQ(g.scores[0], kI32Max);
+  EXPECT_EQ(g.scores[0], 4000000000);
   EXPECT_EQ(g.maxScore, 4000000000);
   EXPECT_EQ(g.rows[0].slot, 0);
   EXPECT_FLOAT_EQ(g.rows[0].widths[0] + g.rows[0].widths[1] + g.rows[0].widths[2], 7035.0f);
