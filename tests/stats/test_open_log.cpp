@@ -115,12 +115,16 @@ TEST_F(OpenLogTest, ShipTotalIsTheClassCountsPlusOne) {
   EXPECT_EQ(state.Players[2].ShipsTotal, 1);  // no ships at all
 }
 
-TEST_F(OpenLogTest, ShipTotalsOnlyForTheLogsPlayers) {
+TEST_F(OpenLogTest, EveryLogStartsFromEmptyRecords) {
   state.Players[2].ShipsTotal = 77;
+  state.Players[1].DamageTo[6] = 5000;
+  state.Players[2].Race = "Vaelori";
   const TempLog log(separatorLog(5));  // PlayerIndex 1.5: slots 0 and 1
   open(log.path());
   EXPECT_EQ(state.Players[1].ShipsTotal, 1);
-  EXPECT_EQ(state.Players[2].ShipsTotal, 77);
+  EXPECT_EQ(state.Players[2].ShipsTotal, 0);
+  EXPECT_EQ(state.Players[1].DamageTo[6], 0);
+  EXPECT_EQ(state.Players[2].Race, "");
 }
 
 TEST_F(OpenLogTest, ShipTotalBeyondSixteenBitsIsTheTrueTotal) {
