@@ -162,6 +162,8 @@ TEST_F(MainWindowTest, DesignColoursThatShow) {
   for (ui::Shape* bar : {main->lnGen[0], main->lnGen3[7], main->lnRes[0], main->lnUnit[3], main->lnCombat[7]})
     EXPECT_EQ(bar->BorderColor(), ui::kDarkGrey) << bar->name().toStdString();
   for (int i = 0; i < 8; ++i) EXPECT_EQ(main->legUnit[i]->FillColor(), main->legCombat[i]->FillColor()) << i;
+  // The Overview pie's columns take the colours of the squares beside their rows.
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(main->Graph[0]->SeriesFillColor(i + 1), main->legGeneral[i]->FillColor()) << i;
   EXPECT_EQ(main->legGeneral[0]->FillColor(), rgb(0, 128, 0));
   EXPECT_EQ(main->legGeneral[1]->FillColor(), rgb(68, 136, 221));
   EXPECT_EQ(main->legGeneral[2]->FillColor(), rgb(128, 0, 0));
@@ -304,7 +306,7 @@ TEST_F(MainWindowTest, CloseGlyphHidesTheWindowThenShowsTheLauncher) {
 // Kinds and series colours, as the player views show them, are checked through
 // the view dump in test_golden_pages.cpp.
 TEST_F(MainWindowTest, ChartsAtDesign) {
-  const std::array<const char*, 4> rowLabels{"Units Built", "", "Units Built", "Damage Dealt"};
+  const std::array<const char*, 4> rowLabels{"", "", "Units Built", "Damage Dealt"};
   const std::array<int, 4> columns{3, 5, 8, 5};
   for (int p = 0; p < 4; ++p) {
     EXPECT_EQ(main->Graph[p]->RowLabel(), QString::fromLatin1(rowLabels[p])) << p;
