@@ -6,7 +6,7 @@
 // filled in), then the four summary pages (the page format is described in
 // stats/PageDump.h). Each --player then chooses in the view chooser as a user
 // would, the player of slot N or "Summary", and prints the pages again (the
-// format is described in stats/PlayerViewDump.h).
+// format is described in stats/WindowDump.h).
 #include <QApplication>
 #include <QFile>
 #include <QString>
@@ -19,7 +19,7 @@
 #include "log/RecordDump.h"
 #include "stats/Main.h"
 #include "stats/PageDump.h"
-#include "stats/PlayerViewDump.h"
+#include "stats/WindowDump.h"
 
 namespace {
 

@@ -119,6 +119,9 @@ class Main final : public ui::Window {
   // Repaints the window; the chart event and the view chooser end with it.
   void refreshWindow();
 
+  // Every control, in creation order.
+  const std::vector<std::unique_ptr<ui::Control>>& controls() const { return owned_; }
+
  private:
   template <class T, class... Args>
   T* make(Args&&... args) {
