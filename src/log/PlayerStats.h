@@ -24,7 +24,8 @@ struct PlayerStats {
   std::array<std::int32_t, 8> DamageTo{};  // entry d: damage dealt to slot d
   std::int32_t Kills = 0;
   std::int32_t Losses = 0;
-  std::int16_t ShipsTotal = 0;  // the eight class counts plus one
+  // The eight class counts plus one: wide enough for eight full 16-bit counts.
+  std::int32_t ShipsTotal = 0;
   std::int16_t NonCombat = 0;
   std::int16_t Resource = 0;
   std::int16_t Fighter = 0;
@@ -33,10 +34,11 @@ struct PlayerStats {
   std::int16_t HeavyCruiser = 0;
   std::int16_t Destroyer = 0;
   std::int16_t Carrier = 0;
-  std::int32_t GeneralScore = 0;
-  std::int32_t ResourceScore = 0;
-  std::int32_t UnitScore = 0;
-  std::int32_t CombatScore = 0;
+  // Scores are kept wide so that a sum past the 32-bit range is still the true one.
+  std::int64_t GeneralScore = 0;
+  std::int64_t ResourceScore = 0;
+  std::int64_t UnitScore = 0;
+  std::int64_t CombatScore = 0;
 };
 
 constexpr int kMaxPlayers = 8;

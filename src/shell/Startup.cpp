@@ -176,21 +176,7 @@ void Startup::openGameLog() {
   const QString chosen = CD.FileName;
   if (chosen == presetFileName() || chosen == QStringLiteral("*.txt") || !isNormalFile(chosen)) return;
 
-  Main& stats = mainWindow();
-  stats.tbThink->ZOrder(0);
-  stats.Show();
-  ui::DoEvents();
-  stats.openLog(chosen);
-
-  // The flag reads as a number: empty or 0 means the log was valid.
-  if (stats.Tag.trimmed().toDouble() == 0.0) {
-    Hide();
-    stats.DoStats();
-    stats.tbThink->ZOrder(1);
-  } else {
-    stats.Tag = QStringLiteral("0");
-    stats.Hide();
-  }
+  mainWindow().openLogAsLauncher(chosen, [this] { Hide(); });
 }
 
 }  // namespace shell

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "log/PlayerStats.h"
+#include "log/RecordDump.h"
 #include "ui/Window.h"
 
 namespace ui {
@@ -83,6 +84,18 @@ class Main final : public ui::Window {
   void openLog(const QString& path);
   void DoStats();
 
+  // What the last openLog read: the version it told and the reader's first
+  // problem, if any.
+  corv::LogReadResult lastRead;
+
+  // The launcher's "Open Game Log" once a file is chosen, the one way a log is
+  // opened into this window: the busy page to the front, the window shown,
+  // pending events run once, openLog. A valid log (Tag empty or 0, read as a
+  // number) then calls hideLauncher, gets DoStats and sends the busy page
+  // back; an invalid one sets Tag back to "0" and hides this window again.
+  // True for a valid log.
+  bool openLogAsLauncher(const QString& path, const std::function<void()>& hideLauncher);
+
   // Page layouts and views, shared by DoStats and the view chooser.
   void LayoutSummaryPage(const std::string& Category);
   void LayoutPlayerPage(const std::string& Category);
@@ -105,6 +118,9 @@ class Main final : public ui::Window {
 
   // Repaints the window; the chart event and the view chooser end with it.
   void refreshWindow();
+
+  // Every control, in creation order.
+  const std::vector<std::unique_ptr<ui::Control>>& controls() const { return owned_; }
 
  private:
   template <class T, class... Args>

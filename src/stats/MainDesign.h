@@ -66,7 +66,9 @@ struct ChartDesign {
 };
 
 constexpr std::array<ChartDesign, 4> kCharts{{
-    {true, 3, "Units Built", 4260, 1380, 3315, 2895, {rgb(0, 128, 192), rgb(128, 5, 5), rgb(10, 128, 10)}},
+    // The Overview pie's three scores take the colours of the legend squares
+    // beside their rows, in column order; it counts no units, so no row label.
+    {true, 3, "", 4260, 1380, 3315, 2895, {kLegGeneralFills[0], kLegGeneralFills[1], kLegGeneralFills[2]}},
     {true, 5, "", 4080, 960, 2955, 3315,
      {rgb(192, 192, 255), rgb(235, 222, 160), rgb(0, 128, 192), rgb(255, 160, 160), rgb(160, 224, 224)}},
     {false, 8, "Units Built", 3840, 900, 3855, 4065,

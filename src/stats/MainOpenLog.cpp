@@ -1,5 +1,6 @@
-// Opening a log: reset the player index, read the log, total the ships, fill
-// the view choosers and tell the user when the file is no valid log.
+// Opening a log: start from empty records, read the log, total the ships,
+// fill the view choosers and tell the user when the file is no valid log; and
+// the launcher's whole "Open Game Log" sequence around it.
 #include <QFile>
 #include <optional>
 #include <string>
@@ -8,6 +9,7 @@
 #include "stats/Main.h"
 #include "stats/Scoring.h"
 #include "ui/Chooser.h"
+#include "ui/Controls.h"
 #include "ui/Dialogs.h"
 
 namespace {
@@ -29,6 +31,9 @@ QString invalidLogText(const QString& path, const std::optional<corv::LogProblem
 
 void Main::openLog(const QString& path) {
   corv::StatsState& s = state();
+  // Every log starts from empty records: nothing of an earlier log may show
+  // through a field or a DamageTo entry that this one does not write.
+  s.Players.fill(corv::PlayerStats{});
   s.PlayerIndex = -1.0f;
   for (ui::Chooser* chooser : cbView) chooser->Clear();
 
@@ -37,6 +42,7 @@ void Main::openLog(const QString& path) {
   std::optional<corv::LogProblem> problem;
   if (version == "1.00") problem = corv::ParseLog100(s, file);
   if (version == "1.04") problem = corv::ParseLog104(s, file);
+  lastRead = {version, problem};
 
   // A log with too many separator lines leaves PlayerIndex past the last slot;
   // the loops stop at the table's end.
@@ -59,4 +65,21 @@ void Main::openLog(const QString& path) {
     ui::MsgBox(invalidLogText(path, problem), ui::kMsgInformation, kInvalidTitle);
     Tag = QStringLiteral("1");
   }
+}
+
+bool Main::openLogAsLauncher(const QString& path, const std::function<void()>& hideLauncher) {
+  tbThink->ZOrder(0);
+  Show();
+  ui::DoEvents();
+  openLog(path);
+  // The flag reads as a number: empty or 0 means the log was valid.
+  if (Tag.trimmed().toDouble() == 0.0) {
+    if (hideLauncher) hideLauncher();
+    DoStats();
+    tbThink->ZOrder(1);
+    return true;
+  }
+  Tag = QStringLiteral("0");
+  Hide();
+  return false;
 }

@@ -68,8 +68,9 @@ void fillCombatPage(Main& w, int p, int lastSlot) {
     chart.setSeriesFillColor(i, w.Graph[2]->SeriesFillColor(i + 1));
   }
 
+  // The value column starts right of its widest label, "Total Damage" included.
   int row = 0;
-  float widest = 0.0f;
+  float widest = w.lbCombat[0]->Width();
   for (int i = 0; i <= lastSlot; ++i) {
     if (i == p) continue;
     ++row;
@@ -80,7 +81,6 @@ void fillCombatPage(Main& w, int p, int lastSlot) {
     w.lbCombatVal[row]->setCaption(value(pl.DamageTo[i]));
     setColumn(chart, row, pl.DamageTo[i]);
   }
-  // Only the opponent labels are measured; the total's value lines up with them.
   for (int r = 0; r <= lastSlot; ++r) w.lbCombatVal[r]->setLeft(w.lbCombat[r]->Left() + widest + 70.0f);
 }
 

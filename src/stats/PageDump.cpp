@@ -104,15 +104,7 @@ OpenedLog OpenLogAsLauncher(Main& main, const QString& path) {
                               return ui::kMsgResultOk;
                             })};
 
-  main.tbThink->ZOrder(0);
-  main.openLog(path);
-  opened.valid = main.Tag.isEmpty() || main.Tag == QLatin1String("0");
-  if (opened.valid) {
-    main.DoStats();
-    main.tbThink->ZOrder(1);
-  } else {
-    main.Tag = QStringLiteral("0");
-  }
+  opened.valid = main.openLogAsLauncher(path, {});
   return opened;
 }
 

@@ -52,11 +52,10 @@ struct OpenedLog {
   QString message;
 };
 
-// Opens the log into the window as the launcher does: the busy page to the
-// front, openLog, then the Tag. A valid log gets DoStats and the busy page
-// goes to the back; an invalid one leaves Tag set back to "0". The message
-// box is answered by a recorder for the length of the call, so nothing waits
-// for a person; the handlers in force before are put back afterwards.
+// Opens the log into the window as the launcher does (Main::openLogAsLauncher,
+// with no launcher to hide). The message box is answered by a recorder for
+// the length of the call, so nothing waits for a person; the handler in force
+// before is put back afterwards.
 OpenedLog OpenLogAsLauncher(Main& main, const QString& path);
 
 // Opens the log as above and writes the pages, or the invalid line.

@@ -2,18 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace corv {
 
 namespace {
-
-constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
-constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min();
-
-std::int32_t clampToInt32(std::int64_t v) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(v, kInt32Min, kInt32Max));
-}
 
 // Shades of scores inside [min, max] lie in 75..206; the clamp only keeps a
 // caller's out-of-range score from turning into an unrepresentable int.
@@ -74,23 +66,20 @@ std::int64_t categoryRaw(Category c, const PlayerStats& p) {
     case Category::Unit:
       return unitRaw(p);
     case Category::Combat:
-      return combatRaw(p);
+      break;
   }
-  return 0;
+  return combatRaw(p);
 }
 
-std::int32_t categoryScore(std::int64_t raw, double k) {
-  const double r = roundHalfEven(std::fabs(static_cast<double>(raw) * k));
-  if (std::isnan(r)) return 0;
-  if (r >= static_cast<double>(kInt32Max)) return kInt32Max;
-  return static_cast<std::int32_t>(r);
+std::int64_t categoryScore(std::int64_t raw, double k) {
+  return static_cast<std::int64_t>(roundHalfEven(std::fabs(static_cast<double>(raw) * k)));
 }
 
-std::int32_t categoryScore(Category c, const PlayerStats& p) {
+std::int64_t categoryScore(Category c, const PlayerStats& p) {
   return categoryScore(categoryRaw(c, p), categoryRule(c).factor);
 }
 
-std::int32_t& scoreField(PlayerStats& p, Category c) {
+std::int64_t& scoreField(PlayerStats& p, Category c) {
   switch (c) {
     case Category::Resource:
       return p.ResourceScore;
@@ -102,15 +91,11 @@ std::int32_t& scoreField(PlayerStats& p, Category c) {
   return p.CombatScore;
 }
 
-std::int32_t scoreField(const PlayerStats& p, Category c) { return scoreField(const_cast<PlayerStats&>(p), c); }
+std::int64_t scoreField(const PlayerStats& p, Category c) { return scoreField(const_cast<PlayerStats&>(p), c); }
 
-std::int64_t generalSum(const PlayerStats& p) {
-  return static_cast<std::int64_t>(p.CombatScore) + p.ResourceScore + p.UnitScore;
-}
+std::int64_t generalScore(const PlayerStats& p) { return p.CombatScore + p.ResourceScore + p.UnitScore; }
 
-std::int32_t generalScore(const PlayerStats& p) { return clampToInt32(generalSum(p)); }
-
-void SortDesc(std::span<std::int32_t> values) {
+void SortDesc(std::span<std::int64_t> values) {
   for (std::size_t i = values.size(); i-- > 0;) {
     for (std::size_t j = 1; j <= i; ++j) {
       if (values[j - 1] < values[j]) SwapVar(values[j - 1], values[j]);
@@ -118,15 +103,15 @@ void SortDesc(std::span<std::int32_t> values) {
   }
 }
 
-std::vector<int> rankSlots(std::span<const std::int32_t> scoresBySlot) {
-  std::vector<std::int32_t> sorted(scoresBySlot.begin(), scoresBySlot.end());
+std::vector<int> rankSlots(std::span<const std::int64_t> scoresBySlot) {
+  std::vector<std::int64_t> sorted(scoresBySlot.begin(), scoresBySlot.end());
   SortDesc(sorted);
   // Each row takes the first slot not yet shown whose score matches, so a
   // tie never shows one player twice and leaves another out.
   std::vector<bool> shown(scoresBySlot.size(), false);
   std::vector<int> rows;
   rows.reserve(sorted.size());
-  for (const std::int32_t value : sorted) {
+  for (const std::int64_t value : sorted) {
     for (std::size_t slot = 0; slot < scoresBySlot.size(); ++slot) {
       if (!shown[slot] && scoresBySlot[slot] == value) {
         shown[slot] = true;
@@ -138,34 +123,34 @@ std::vector<int> rankSlots(std::span<const std::int32_t> scoresBySlot) {
   return rows;
 }
 
-float barWidth(std::int32_t score, std::int32_t maxScore) {
+float barWidth(std::int64_t score, std::int64_t maxScore) {
   if (maxScore <= 0) return 0.0f;
-  return static_cast<float>(70.35 * (static_cast<double>(score) / maxScore * 100.0));
+  return static_cast<float>(70.35 * (static_cast<double>(score) / static_cast<double>(maxScore) * 100.0));
 }
 
-float segmentWidth(std::int32_t score, std::int64_t overallMax) {
+float segmentWidth(std::int64_t score, std::int64_t overallMax) {
   if (overallMax <= 0) return 0.0f;
-  return static_cast<float>(static_cast<double>(score) / overallMax * 100.0 * 70.35);
+  return static_cast<float>(static_cast<double>(score) / static_cast<double>(overallMax) * 100.0 * 70.35);
 }
 
 float nextSegmentLeft(float left, float width) {
   return static_cast<float>(static_cast<double>(left) + width - kSegmentOverlap);
 }
 
-int categoryShade(std::int32_t score, std::int32_t minScore, std::int32_t maxScore, bool rangePlusOne) {
-  const std::int64_t range = static_cast<std::int64_t>(maxScore) - minScore + (rangePlusOne ? 1 : 0);
+int categoryShade(std::int64_t score, std::int64_t minScore, std::int64_t maxScore, bool rangePlusOne) {
+  const std::int64_t range = maxScore - minScore + (rangePlusOne ? 1 : 0);
   if (range <= 0) return 75;
-  return shadeFrom(static_cast<double>(static_cast<std::int64_t>(score) - minScore) / static_cast<double>(range), 75);
+  return shadeFrom(static_cast<double>(score - minScore) / static_cast<double>(range), 75);
 }
 
-int categoryShade(Category c, std::int32_t score, std::int32_t minScore, std::int32_t maxScore) {
+int categoryShade(Category c, std::int64_t score, std::int64_t minScore, std::int64_t maxScore) {
   return categoryShade(score, minScore, maxScore, categoryRule(c).rangePlusOne);
 }
 
-int overallShade(std::int32_t score, std::int32_t minScore, std::int32_t maxScore) {
-  const std::int64_t range = static_cast<std::int64_t>(maxScore) - minScore;
+int overallShade(std::int64_t score, std::int64_t minScore, std::int64_t maxScore) {
+  const std::int64_t range = maxScore - minScore;
   if (range <= 0) return 76;
-  return shadeFrom(static_cast<double>(static_cast<std::int64_t>(score) - minScore) / static_cast<double>(range), 76);
+  return shadeFrom(static_cast<double>(score - minScore) / static_cast<double>(range), 76);
 }
 
 Rgb categoryColour(Category c, int shade) {
@@ -181,7 +166,7 @@ Rgb categoryColour(Category c, int shade) {
   return rgb(s + 50, 30, 30);
 }
 
-std::string summaryCaption(const PlayerStats& p, std::int32_t score) {
+std::string summaryCaption(const PlayerStats& p, std::int64_t score) {
   return p.Name + " (" + p.Race + "):" + numTextSigned(score) + " pts";
 }
 
@@ -191,11 +176,9 @@ int playerCount(float playerIndex) {
   return static_cast<int>(std::floor(playerIndex)) + 1;
 }
 
-std::int16_t shipsTotal(const PlayerStats& p) {
-  const std::int64_t total = static_cast<std::int64_t>(p.Carrier) + p.Corvette + p.Destroyer + p.Fighter + p.Frigate +
-                             p.HeavyCruiser + p.NonCombat + p.Resource + 1;
-  return static_cast<std::int16_t>(std::clamp<std::int64_t>(total, std::numeric_limits<std::int16_t>::min(),
-                                                            std::numeric_limits<std::int16_t>::max()));
+std::int32_t shipsTotal(const PlayerStats& p) {
+  return static_cast<std::int32_t>(p.Carrier) + p.Corvette + p.Destroyer + p.Fighter + p.Frigate + p.HeavyCruiser +
+         p.NonCombat + p.Resource + 1;
 }
 
 std::int64_t damageTotal(const PlayerStats& p) {

@@ -4,9 +4,10 @@
 // hours-minutes-seconds text. No Qt: values in, values out.
 //
 // Where a 16-bit or 32-bit intermediate of the game's own formulas would
-// overflow, the functions work in wider arithmetic and return the true value;
-// inside the ranges the formulas were made for, the results are bit for bit
-// those of the narrow arithmetic.
+// overflow, the functions work in wider arithmetic and return the true value:
+// scores are 64-bit and the ship total 32-bit, never clamped. Inside the
+// ranges the formulas were made for, the results are bit for bit those of the
+// narrow arithmetic.
 #pragma once
 
 #include <array>
@@ -31,7 +32,7 @@ inline constexpr double kCombatFactor = 0.062;
 
 // MinScore's starting value. A score above it never becomes the minimum, so
 // when every score exceeds it the shades are measured from 999999: intended.
-inline constexpr std::int32_t kMinScoreStart = 999999;
+inline constexpr std::int64_t kMinScoreStart = 999999;
 
 struct CategoryRule {
   const char* title;  // caption of the page's title label
@@ -61,26 +62,23 @@ std::int64_t categoryRaw(Category c, const PlayerStats& p);
 // ---- Scores ----
 
 // |raw × k| (in double) to the nearest whole number, a half to the even
-// neighbour. The score field is 32-bit: a larger magnitude is clamped to
-// INT32_MAX, so the best bar still comes out full length.
-std::int32_t categoryScore(std::int64_t raw, double k);
-std::int32_t categoryScore(Category c, const PlayerStats& p);
+// neighbour. Every raw value the record's fields can give stays far inside
+// the 64-bit range and exact in double.
+std::int64_t categoryScore(std::int64_t raw, double k);
+std::int64_t categoryScore(Category c, const PlayerStats& p);
 
 // The record's score field of a category (ResourceScore, UnitScore, CombatScore).
-std::int32_t& scoreField(PlayerStats& p, Category c);
-std::int32_t scoreField(const PlayerStats& p, Category c);
+std::int64_t& scoreField(PlayerStats& p, Category c);
+std::int64_t scoreField(const PlayerStats& p, Category c);
 
-// CombatScore + ResourceScore + UnitScore as stored in the record, added wide
-// and clamped to the 32-bit field (a sum above INT32_MAX gives INT32_MAX).
-std::int32_t generalScore(const PlayerStats& p);
-// The same sum, unclamped.
-std::int64_t generalSum(const PlayerStats& p);
+// CombatScore + ResourceScore + UnitScore as stored in the record: the true sum.
+std::int64_t generalScore(const PlayerStats& p);
 
 // MaxScore starts at 0 and MinScore at 999999; both tests are strict.
 struct ScoreExtremes {
-  std::int32_t maxScore = 0;
-  std::int32_t minScore = kMinScoreStart;
-  void take(std::int32_t score) {
+  std::int64_t maxScore = 0;
+  std::int64_t minScore = kMinScoreStart;
+  void take(std::int64_t score) {
     if (score > maxScore) maxScore = score;
     if (score < minScore) minScore = score;
   }
@@ -96,23 +94,23 @@ void SwapVar(T& a, T& b) {
 }
 
 // Bubble sort, largest first. Equal elements are never exchanged.
-void SortDesc(std::span<std::int32_t> values);
+void SortDesc(std::span<std::int64_t> values);
 
 // The slot shown on each row, row 0 first: rows follow SortDesc's order of
 // the scores and every slot appears exactly once, equal scores on consecutive
 // rows in slot order.
-std::vector<int> rankSlots(std::span<const std::int32_t> scoresBySlot);
+std::vector<int> rankSlots(std::span<const std::int64_t> scoresBySlot);
 
 // ---- Bars ----
 
 // Category bar: 70.35 × (score / maxScore × 100), in double, stored single.
 // The best score gives exactly 7035. A maxScore of 0 (every score 0) or below
 // gives width 0 instead of a division by zero.
-float barWidth(std::int32_t score, std::int32_t maxScore);
+float barWidth(std::int64_t score, std::int64_t maxScore);
 
 // Overview segment: score ÷ overallMax × 100 × 70.35, left to right in
 // double, stored single; 0 when overallMax is 0 or below.
-float segmentWidth(std::int32_t score, std::int64_t overallMax);
+float segmentWidth(std::int64_t score, std::int64_t overallMax);
 
 // Each Overview segment starts 30 twips before the end of the one before it.
 inline constexpr float kSegmentOverlap = 30.0f;
@@ -120,18 +118,18 @@ float nextSegmentLeft(float left, float width);
 
 // Int((score − min) / range × 130) + 75, range = max − min (+ 1 when
 // rangePlusOne). A range of 0 or below gives the lowest shade, 75.
-int categoryShade(std::int32_t score, std::int32_t minScore, std::int32_t maxScore, bool rangePlusOne);
-int categoryShade(Category c, std::int32_t score, std::int32_t minScore, std::int32_t maxScore);
+int categoryShade(std::int64_t score, std::int64_t minScore, std::int64_t maxScore, bool rangePlusOne);
+int categoryShade(Category c, std::int64_t score, std::int64_t minScore, std::int64_t maxScore);
 
 // Int((score − min) / (max − min) × 130) + 76; a divisor of 0 or below gives 76.
-int overallShade(std::int32_t score, std::int32_t minScore, std::int32_t maxScore);
+int overallShade(std::int64_t score, std::int64_t minScore, std::int64_t maxScore);
 
 // Resource (50, s + 50, 50), unit (0, s, s + 60), combat (s + 50, 30, 30);
 // components above 255 count as 255.
 Rgb categoryColour(Category c, int shade);
 
 // Name & " (" & Race & "):" & score with one leading blank & " pts".
-std::string summaryCaption(const PlayerStats& p, std::int32_t score);
+std::string summaryCaption(const PlayerStats& p, std::int64_t score);
 
 // The players are the whole numbers 0..PlayerIndex: floor(PlayerIndex) + 1,
 // held to 0..8 (a PlayerIndex of 1.5 counts two players).
@@ -140,9 +138,8 @@ int playerCount(float playerIndex);
 // ---- Totals and time text ----
 
 // Carrier + Corvette + Destroyer + Fighter + Frigate + HeavyCruiser + NonCombat
-// + Resource + 1. Added wide; the field is 16-bit, so a total beyond it is
-// clamped to 32767 or −32768.
-std::int16_t shipsTotal(const PlayerStats& p);
+// + Resource + 1, added in 32 bits: eight full 16-bit counts give 262137.
+std::int32_t shipsTotal(const PlayerStats& p);
 
 // The eight DamageTo entries, own slot and slots beyond the players included.
 std::int64_t damageTotal(const PlayerStats& p);

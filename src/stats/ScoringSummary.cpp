@@ -18,7 +18,7 @@ CategorySummaryResult computeCategorySummary(Category c, std::span<const PlayerS
   out.title = categoryRule(c).title;
   out.scores.reserve(players.size());
   for (const PlayerStats& p : players) {
-    const std::int32_t score = categoryScore(c, p);
+    const std::int64_t score = categoryScore(c, p);
     out.scores.push_back(score);
     out.extremes.take(score);
   }
@@ -48,9 +48,9 @@ GeneralSummaryResult computeGeneralSummary(std::span<const PlayerStats> players,
   out.title = "Overall Game Performance";
   out.scores.reserve(players.size());
   for (const PlayerStats& p : players) {
-    const std::int64_t sum = generalSum(p);
-    out.scores.push_back(generalScore(p));
-    if (sum > out.maxScore) out.maxScore = sum;
+    const std::int64_t score = generalScore(p);
+    out.scores.push_back(score);
+    if (score > out.maxScore) out.maxScore = score;
     for (const Category c : kCategories) out.categoryExtremes[static_cast<std::size_t>(c)].take(scoreField(p, c));
   }
   out.sorted = out.scores;

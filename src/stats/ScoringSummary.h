@@ -18,7 +18,7 @@ namespace corv {
 // One row of a category page; rows[r] is the player ranked r (0 = best).
 struct CategoryRow {
   int slot = 0;
-  std::int32_t score = 0;
+  std::int64_t score = 0;
   std::string caption;  // "Ana (Vaelori): 8385 pts"
   float width = 0.0f;   // bar width in twips
   int shade = 75;
@@ -28,9 +28,9 @@ struct CategoryRow {
 struct CategorySummaryResult {
   Category category = Category::Resource;
   std::string title;                 // the page title's caption
-  std::vector<std::int32_t> scores;  // by slot: store into the record's score field
+  std::vector<std::int64_t> scores;  // by slot: store into the record's score field
   ScoreExtremes extremes;
-  std::vector<std::int32_t> sorted;  // the scores after SortDesc
+  std::vector<std::int64_t> sorted;  // the scores after SortDesc
   std::vector<CategoryRow> rows;     // one per player, row order
 };
 
@@ -46,7 +46,7 @@ inline constexpr float kGenBarLeft = 540.0f;
 // (lnGen), unit (lnGen2) and combat (lnGen3) segment.
 struct GeneralRow {
   int slot = 0;
-  std::int32_t score = 0;
+  std::int64_t score = 0;
   std::string caption;
   std::array<float, 3> lefts{};
   std::array<float, 3> widths{};
@@ -56,18 +56,15 @@ struct GeneralRow {
 
 struct GeneralSummaryResult {
   std::string title;                 // "Overall Game Performance"
-  std::vector<std::int32_t> scores;  // GeneralScore by slot
-  // The overall MaxScore, divisor of every segment: the best true sum, so that
-  // even a clamped GeneralScore leaves the best bar 7035 twips long.
-  std::int64_t maxScore = 0;
+  std::vector<std::int64_t> scores;  // GeneralScore by slot
+  std::int64_t maxScore = 0;         // the overall MaxScore, divisor of every segment
   std::array<ScoreExtremes, 3> categoryExtremes;
-  std::vector<std::int32_t> sorted;
+  std::vector<std::int64_t> sorted;
   std::vector<GeneralRow> rows;
 };
 
 // Reads ResourceScore, UnitScore and CombatScore from the records, so the
-// three category scores must have been stored first. GeneralScore is their
-// sum, clamped to the 32-bit field.
+// three category scores must have been stored first. GeneralScore is their sum.
 GeneralSummaryResult computeGeneralSummary(std::span<const PlayerStats> players, float firstLeft = kGenBarLeft);
 GeneralSummaryResult computeGeneralSummary(const StatsState& state, float firstLeft = kGenBarLeft);
 

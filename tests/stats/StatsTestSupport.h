@@ -1,30 +1,45 @@
-// Helpers shared by the statistics window's tests: sample log paths, the frame
-// in front, and a window whose message boxes are recorded instead of shown.
+// Helpers shared by the statistics window's tests: sample logs, the window
+// dumps as text, and a window whose message boxes are recorded, not shown.
 #pragma once
 
 #include <QString>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "log/LogTestSupport.h"
 #include "stats/Main.h"
+#include "stats/PageDump.h"
+#include "stats/WindowDump.h"
 #include "ui/Dialogs.h"
 
 namespace corv::test {
 
-inline std::string dataFile(const char* name) { return std::string(CORV_TEST_DATA) + "/" + name; }
+inline std::string dataFile(const std::string& name) { return std::string(CORV_TEST_DATA) + "/" + name; }
 
-// Which of the five stacked frames is in front: raising a widget moves it to
-// the end of its parent's child list.
-inline QString frontPage(Main& m) {
-  QString front;
-  for (QObject* child : m.area()->children()) {
-    const QString n = child->objectName();
-    if (n.startsWith(QLatin1String("Tabb_")) || n == QLatin1String("tbThink")) front = n;
-  }
-  return front;
+inline std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+inline std::string windowText(Main& m) {
+  std::ostringstream out;
+  WriteWindow(out, m);
+  return out.str();
+}
+
+// Only what a user can see: the lines of controls that are shown.
+inline std::string shownLines(const std::string& dump) {
+  std::istringstream in(dump);
+  std::string line, out;
+  while (std::getline(in, line))
+    if (line.find(" hidden in=") == std::string::npos) out += line + '\n';
+  return out;
 }
 
 struct ShownBox {
@@ -33,14 +48,14 @@ struct ShownBox {
   QString title;
 };
 
-class WindowTest : public ::testing::Test {
+// A statistics window whose message boxes are answered and recorded.
+class StatsTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ui::dialogHandlers().messageBox = [this](QWidget*, const QString& prompt, int style, const QString& title) {
       boxes.push_back({prompt, style, title});
       return ui::kMsgResultOk;
     };
-    main = std::make_unique<Main>(state);
   }
   void TearDown() override {
     main.reset();
@@ -48,15 +63,11 @@ class WindowTest : public ::testing::Test {
   }
 
   void open(const std::string& path) { main->openLog(QString::fromStdString(path)); }
-  // A valid log opened and scored as the launcher does it.
-  void openAndScore(const std::string& path) {
-    open(path);
-    ASSERT_TRUE(boxes.empty()) << path;
-    main->DoStats();
-  }
+  // As the launcher opens a chosen file; true for a valid log.
+  bool openAsLauncher(const std::string& path) { return main->openLogAsLauncher(QString::fromStdString(path), {}); }
 
   corv::StatsState state;
-  std::unique_ptr<Main> main;
+  std::unique_ptr<Main> main = std::make_unique<Main>(state);
   std::vector<ShownBox> boxes;
 };
 

@@ -1,14 +1,13 @@
-// The scoring arithmetic as values: rounding, overflow, ordering, bar ends,
-// shades, colours, totals, the time text, the row band outside its range and
-// the summaries' edge cases. The worked example runs through the window in
-// test_summary_pages.cpp.
+// The scoring arithmetic as values, in tables: raw values and scores, shades
+// and colours, ordering, the time text, the summary row band and the edges of
+// the summaries. The window's use of them is checked by the golden dumps.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,217 +20,205 @@ namespace {
 
 constexpr std::int32_t kI32Max = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kI32Min = std::numeric_limits<std::int32_t>::min();
-constexpr std::int16_t kI16Max = std::numeric_limits<std::int16_t>::max();
-constexpr std::int16_t kI16Min = std::numeric_limits<std::int16_t>::min();
 
-void setShips(PlayerStats& p, std::int16_t n) {
-  p.Resource = p.NonCombat = p.Fighter = p.Corvette = p.Frigate = p.Destroyer = p.HeavyCruiser = p.Carrier = n;
-}
+struct RawCase {
+  const char* name;
+  Category category;
+  std::function<void(PlayerStats&)> fill;
+  std::int64_t raw, score;
+};
 
-TEST(ScoringRaw, RoundingFloorsAndMagnitudes) {
-  PlayerStats unit;
-  unit.NonCombat = 8;
-  unit.Fighter = 6;
-  ASSERT_EQ(unitRaw(unit), 50);
-  EXPECT_EQ(categoryScore(Category::Unit, unit), 512);  // 511.5: the half goes to the even neighbour
+void PrintTo(const RawCase& c, std::ostream* os) { *os << c.name; }
 
-  PlayerStats res;
-  res.RUCollected = 600;
-  res.RUGiven = 35;
-  ASSERT_EQ(resourceRaw(res), 1235);
-  EXPECT_EQ(categoryScore(Category::Resource, res), 370);  // 370.5
+class RawAndScore : public ::testing::TestWithParam<RawCase> {};
 
-  // Int rounds down, not toward zero; the score is the magnitude.
-  PlayerStats received;
-  received.RUReceived = 3;
-  EXPECT_EQ(resourceRaw(received), -2);
-  EXPECT_EQ(categoryScore(Category::Resource, received), 1);
-  received.RUReceived = 10000;
-  EXPECT_EQ(categoryScore(Category::Resource, received), 1500);
-  EXPECT_EQ(categoryScore(-50, kUnitFactor), 512);
-
-  PlayerStats c;
-  c.DamageTo[7] = -15;
-  EXPECT_EQ(combatRaw(c), -2);
-}
-
-TEST(ScoringRaw, OnlyDamageAgainstSlotSevenCountsATenth) {
+TEST_P(RawAndScore, FromTheRecord) {
   PlayerStats p;
-  p.DamageTo[7] = 1000;
-  EXPECT_EQ(combatRaw(p), 100);
-  EXPECT_EQ(categoryScore(Category::Combat, p), 6);
-  p.DamageTo[0] = 1000;
-  p.DamageTo[6] = 1000;
-  p.Kills = 2;
-  p.Losses = 3;
-  EXPECT_EQ(combatRaw(p), 2000 + 100 + 1000 - 300);
+  GetParam().fill(p);
+  EXPECT_EQ(categoryRaw(GetParam().category, p), GetParam().raw);
+  EXPECT_EQ(categoryScore(GetParam().category, p), GetParam().score);
 }
 
-TEST(ScoringRaw, OverflowingSumsGiveTheTrueValue) {
-  PlayerStats carriers;
-  carriers.Carrier = 110;  // 33000: past the 16-bit sum
-  EXPECT_EQ(unitRaw(carriers), 33000);
-  PlayerStats most, least;
-  setShips(most, kI16Max);
-  setShips(least, kI16Min);
-  EXPECT_EQ(unitRaw(most), 32767LL * 796);
-  EXPECT_EQ(unitRaw(least), -32768LL * 796);
-
-  PlayerStats rich;
-  rich.RUCollected = kI32Max;
-  rich.RUGiven = kI32Max;
-  EXPECT_EQ(resourceRaw(rich), 3LL * kI32Max);
-  EXPECT_EQ(categoryScore(Category::Resource, rich), 1932735282);
-
-  PlayerStats fighter;
-  fighter.DamageTo.fill(kI32Max);
-  EXPECT_EQ(combatRaw(fighter), 7LL * kI32Max + 214748364);
-  fighter.Kills = kI32Max;
-  fighter.Losses = kI32Min;
-  EXPECT_EQ(combatRaw(fighter), 7LL * kI32Max + 214748364 + 500LL * kI32Max + 100LL * 2147483648LL);
-}
-
-TEST(ScoringRaw, ScoresBeyondThe32BitFieldAreClamped) {
-  EXPECT_EQ(categoryScore(std::int64_t{1} << 40, kCombatFactor), kI32Max);
-  EXPECT_EQ(categoryScore(-(std::int64_t{1} << 40), kUnitFactor), kI32Max);
-  PlayerStats p;
-  p.ResourceScore = kI32Max;
-  p.UnitScore = kI32Max;
-  p.CombatScore = 5;
-  EXPECT_EQ(generalScore(p), kI32Max);
-}
-
-TEST(ScoringOrder, SortDescAndRanking) {
-  const std::vector<std::vector<std::int32_t>> inputs{
-      {}, {7}, {3, 1, 2}, {1, 2, 3, 4, 5, 6, 7, 8}, {5, 5, 0, 9, 5, -1, 9, 0}, {kI32Max, kI32Min, 0}};
-  for (auto v : inputs) {
-    auto expected = v;
-    std::sort(expected.begin(), expected.end(), std::greater<>());
-    SortDesc(v);
-    EXPECT_EQ(v, expected);
-  }
-  // Equal scores take consecutive rows in slot order; every slot once.
-  EXPECT_EQ(rankSlots(std::vector<std::int32_t>{5, 9, 5, 9}), (std::vector<int>{1, 3, 0, 2}));
-  EXPECT_EQ(rankSlots(std::vector<std::int32_t>{0, 0, 0}), (std::vector<int>{0, 1, 2}));
-  EXPECT_TRUE(rankSlots(std::vector<std::int32_t>{}).empty());
-}
-
-TEST(ScoringBars, WidthEndsWithoutDivisionByZero) {
-  EXPECT_EQ(barWidth(1000, 2000), 3517.5f);
-  EXPECT_EQ(barWidth(kI32Max, kI32Max), 7035.0f);
-  EXPECT_EQ(segmentWidth(1, 2), 3517.5f);
-  EXPECT_EQ(barWidth(0, 0), 0.0f);
-  EXPECT_EQ(segmentWidth(0, 0), 0.0f);
-  EXPECT_EQ(nextSegmentLeft(540.0f, 0.0f), 510.0f);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Table, RawAndScore,
+    ::testing::Values(
+        // Halves go to the even neighbour: 511.5 and 370.5.
+        RawCase{"UnitHalfUp", Category::Unit, [](PlayerStats& p) { p.NonCombat = 8, p.Fighter = 6; }, 50, 512},
+        RawCase{"ResourceHalfDown", Category::Resource, [](PlayerStats& p) { p.RUCollected = 600, p.RUGiven = 35; },
+                1235, 370},
+        // Int rounds down, not toward zero, and the score is the magnitude.
+        RawCase{"ResourceFloorsBelowZero", Category::Resource, [](PlayerStats& p) { p.RUReceived = 3; }, -2, 1},
+        RawCase{"ResourceOnlyReceived", Category::Resource, [](PlayerStats& p) { p.RUReceived = 10000; }, -5000,
+                1500},
+        RawCase{"ResourceEveryTerm", Category::Resource,
+                [](PlayerStats& p) {
+                  p.RUCollected = 12000, p.RUGiven = 500, p.RUCurrent = 2000, p.RUSpent = 9000;
+                  p.RUBounties = 400, p.RUReceived = 1000, p.RUGenerated = 300;
+                },
+                27950, 8385},
+        RawCase{"UnitEveryWeight", Category::Unit,
+                [](PlayerStats& p) {
+                  p.Resource = 1, p.NonCombat = 2, p.Fighter = 3, p.Corvette = 4, p.Frigate = 5;
+                  p.Destroyer = 6, p.HeavyCruiser = 7, p.Carrier = 8;
+                },
+                20 + 8 + 9 + 36 + 200 + 1020 + 1750 + 2400, 55682},
+        // Only the damage against slot 7 counts a tenth.
+        RawCase{"CombatSlotSevenTenth", Category::Combat, [](PlayerStats& p) { p.DamageTo[7] = 1000; }, 100, 6},
+        RawCase{"CombatEveryTerm", Category::Combat,
+                [](PlayerStats& p) { p.DamageTo = {1, 2, 3, 4, 5, 6, 1000, 995}, p.Kills = 2, p.Losses = 3; },
+                1021 + 99 + 1000 - 300, 113},
+        RawCase{"CombatFloorsBelowZero", Category::Combat, [](PlayerStats& p) { p.DamageTo[7] = -15; }, -2, 0},
+        // Sums past their 16- and 32-bit ranges keep their true value.
+        RawCase{"UnitPastSixteenBits", Category::Unit, [](PlayerStats& p) { p.Carrier = 110; }, 33000, 337590},
+        RawCase{"UnitEightFullClasses", Category::Unit,
+                [](PlayerStats& p) {
+                  p.Resource = p.NonCombat = p.Fighter = p.Corvette = p.Frigate = p.Destroyer = p.HeavyCruiser =
+                      p.Carrier = 32767;
+                },
+                32767LL * 796, 266824302},
+        RawCase{"ResourcePastThirtyTwoBits", Category::Resource,
+                [](PlayerStats& p) { p.RUCollected = kI32Max, p.RUGiven = kI32Max; }, 3LL * kI32Max, 1932735282},
+        RawCase{"CombatPastThirtyTwoBits", Category::Combat,
+                [](PlayerStats& p) { p.DamageTo.fill(kI32Max), p.Kills = kI32Max, p.Losses = kI32Min; },
+                507LL * kI32Max + 214748364 + 214748364800LL, 80831713976}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct ShadeCase {
   const char* name;
   bool overall;
   Category category;
-  std::int32_t score, minScore, maxScore;
+  std::int64_t score, minScore, maxScore;
   int shade;
+  Rgb colour;
 };
 
 void PrintTo(const ShadeCase& c, std::ostream* os) { *os << c.name; }
 
-class ScoringShade : public ::testing::TestWithParam<ShadeCase> {};
+class ShadeAndColour : public ::testing::TestWithParam<ShadeCase> {};
 
-TEST_P(ScoringShade, Shade) {
+TEST_P(ShadeAndColour, FromTheExtremes) {
   const ShadeCase& c = GetParam();
-  EXPECT_EQ(c.overall ? overallShade(c.score, c.minScore, c.maxScore)
-                      : categoryShade(c.category, c.score, c.minScore, c.maxScore),
-            c.shade);
+  const int shade = c.overall ? overallShade(c.score, c.minScore, c.maxScore)
+                              : categoryShade(c.category, c.score, c.minScore, c.maxScore);
+  EXPECT_EQ(shade, c.shade);
+  EXPECT_EQ(categoryColour(c.category, shade), c.colour);
 }
 
-// Best, lowest and middle shades show in the worked example's colours.
 INSTANTIATE_TEST_SUITE_P(
-    Table, ScoringShade,
-    ::testing::Values(ShadeCase{"ResourceAllEqual", false, Category::Resource, 400, 400, 400, 75},
-                      ShadeCase{"ResourceAllZero", false, Category::Resource, 0, 0, 0, 75},
-                      ShadeCase{"UnitAllEqual", false, Category::Unit, 9, 9, 9, 75},
-                      ShadeCase{"UnitDifferByOne", false, Category::Unit, 10, 9, 10, 140},
-                      ShadeCase{"CombatAboveMinStart", false, Category::Combat, 2000000, 999999, 2000000, 204},
-                      ShadeCase{"CombatJustAboveMinStart", false, Category::Combat, 1000000, 999999, 2000000, 75},
-                      ShadeCase{"ResourceAboveMinStart", false, Category::Resource, 2000000, 999999, 2000000, 205},
-                      ShadeCase{"ResourceWideRange", false, Category::Resource, kI32Max, 0, kI32Max, 205},
-                      ShadeCase{"OverallAllEqual", true, Category::Resource, 50, 50, 50, 76},
-                      ShadeCase{"OverallAboveMinStart", true, Category::Resource, 1500000, 999999, 2000001, 141}),
-    [](const ::testing::TestParamInfo<ShadeCase>& info) { return std::string(info.param.name); });
+    Table, ShadeAndColour,
+    ::testing::Values(ShadeCase{"ResourceBest", false, Category::Resource, 8385, 1500, 8385, 205, rgb(50, 255, 50)},
+                      ShadeCase{"ResourceMiddle", false, Category::Resource, 6350, 1500, 8385, 166, rgb(50, 216, 50)},
+                      ShadeCase{"ResourceAllEqual", false, Category::Resource, 400, 400, 400, 75, rgb(50, 125, 50)},
+                      ShadeCase{"UnitBest", false, Category::Unit, 15529, 0, 15529, 204, rgb(0, 204, 255)},
+                      ShadeCase{"UnitMiddle", false, Category::Unit, 11652, 0, 15529, 172, rgb(0, 172, 232)},
+                      ShadeCase{"UnitBlueHeldAt255", false, Category::Unit, 122, 0, 130, 196, rgb(0, 196, 255)},
+                      ShadeCase{"UnitDifferByOne", false, Category::Unit, 10, 9, 10, 140, rgb(0, 140, 200)},
+                      ShadeCase{"CombatBest", false, Category::Combat, 2511, 6, 2511, 204, rgb(254, 30, 30)},
+                      ShadeCase{"CombatLowest", false, Category::Combat, 6, 6, 2511, 75, rgb(125, 30, 30)},
+                      ShadeCase{"CombatFromMinStart", false, Category::Combat, 1054000, 999999, 1240000, 104,
+                                rgb(154, 30, 30)},
+                      ShadeCase{"OverallBestResource", true, Category::Resource, 90, 10, 90, 206, rgb(50, 255, 50)},
+                      ShadeCase{"OverallBestUnit", true, Category::Unit, 90, 10, 90, 206, rgb(0, 206, 255)},
+                      ShadeCase{"OverallLowestCombat", true, Category::Combat, 10, 10, 90, 76, rgb(126, 30, 30)},
+                      ShadeCase{"OverallAllEqual", true, Category::Unit, 50, 50, 50, 76, rgb(0, 76, 136)},
+                      ShadeCase{"OverallFromMinStart", true, Category::Combat, 1054000, 999999, 1240000, 105,
+                                rgb(155, 30, 30)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ScoringColour, ComponentsAbove255Count255) {
-  EXPECT_EQ(categoryColour(Category::Resource, 206), rgb(50, 255, 50));
-  EXPECT_EQ(categoryColour(Category::Unit, 196), rgb(0, 196, 255));
-  EXPECT_EQ(categoryColour(Category::Unit, 195), rgb(0, 195, 255));
-  EXPECT_EQ(categoryColour(Category::Unit, 194), rgb(0, 194, 254));
-  EXPECT_EQ(categoryColour(Category::Combat, 206), rgb(255, 30, 30));
+TEST(Ordering, SortDescAndRowsKeepTiesInSlotOrder) {
+  struct Case {
+    std::vector<std::int64_t> scores, sorted;
+    std::vector<int> rows;
+  };
+  const std::vector<Case> cases{
+      {{}, {}, {}},
+      {{3, 1, 2}, {3, 2, 1}, {0, 2, 1}},
+      {{5, 9, 5, 9}, {9, 9, 5, 5}, {1, 3, 0, 2}},
+      {{0, 0, 0}, {0, 0, 0}, {0, 1, 2}},
+      {{1, 2, 3, 4, 5, 6, 7, 8}, {8, 7, 6, 5, 4, 3, 2, 1}, {7, 6, 5, 4, 3, 2, 1, 0}},
+      {{2266400092, 2796886283, -1}, {2796886283, 2266400092, -1}, {1, 0, 2}},
+  };
+  for (Case c : cases) {
+    EXPECT_EQ(rankSlots(c.scores), c.rows);
+    SortDesc(c.scores);
+    EXPECT_EQ(c.scores, c.sorted);
+  }
 }
 
-TEST(ScoringCount, WholeNumbersUpToPlayerIndex) {
-  const std::vector<std::pair<float, int>> cases{{-1.0f, 0}, {-0.5f, 0}, {0.0f, 1}, {0.5f, 1}, {1.0f, 2}, {1.5f, 2},
-                                                 {7.0f, 8},  {7.5f, 8},  {100.0f, 8}, {std::nanf(""), 0}};
-  for (const auto& [index, count] : cases) EXPECT_EQ(playerCount(index), count) << index;
+TEST(Bars, WidthsAndSegmentLefts) {
+  EXPECT_EQ(barWidth(1000, 2000), 3517.5f);
+  EXPECT_EQ(barWidth(2796886283, 2796886283), 7035.0f);
+  EXPECT_EQ(barWidth(0, 0), 0.0f);
+  EXPECT_EQ(segmentWidth(1, 2), 3517.5f);
+  EXPECT_EQ(segmentWidth(0, 0), 0.0f);
+  EXPECT_EQ(nextSegmentLeft(540.0f, 0.0f), 510.0f);
 }
 
-TEST(ScoringTotals, ShipAndDamageTotalsAreWide) {
+TEST(Counts, PlayersShipsAndDamage) {
+  const std::vector<std::pair<float, int>> players{{-1.0f, 0}, {-0.5f, 0}, {0.0f, 1}, {0.5f, 1},   {1.0f, 2},
+                                                   {1.5f, 2},  {7.0f, 8},  {7.5f, 8}, {100.0f, 8}, {NAN, 0}};
+  for (const auto& [index, count] : players) EXPECT_EQ(playerCount(index), count) << index;
   PlayerStats p;
   EXPECT_EQ(shipsTotal(p), 1);
-  p.Carrier = kI16Max;  // a partial sum past 16 bits with a total inside is exact
-  p.Corvette = 100;
-  p.Resource = -200;
-  EXPECT_EQ(shipsTotal(p), 32668);
-  PlayerStats big, small;
-  big.Carrier = big.Corvette = kI16Max;
-  small.Carrier = small.Corvette = kI16Min;
-  EXPECT_EQ(shipsTotal(big), kI16Max);
-  EXPECT_EQ(shipsTotal(small), kI16Min);
-
-  PlayerStats d;
-  d.DamageTo = {100, 200, 0, 0, 0, 0, 0, 1000};
-  EXPECT_EQ(damageTotal(d), 1300);
-  d.DamageTo.fill(kI32Max);
-  EXPECT_EQ(damageTotal(d), 8LL * kI32Max);
-  d.DamageTo.fill(kI32Min);
-  EXPECT_EQ(damageTotal(d), -8LL * 2147483648LL);
+  p.Carrier = p.Corvette = p.Resource = -32768;
+  EXPECT_EQ(shipsTotal(p), -98303);
+  p.DamageTo.fill(kI32Min);
+  EXPECT_EQ(damageTotal(p), -8LL * 2147483648LL);
 }
 
 struct HmsCase {
-  const char* name;
   float secs;
   const char* text;
 };
 
-class ScoringFormatHMS : public ::testing::TestWithParam<HmsCase> {};
-
-TEST_P(ScoringFormatHMS, Text) { EXPECT_EQ(FormatHMS(GetParam().secs), GetParam().text); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, ScoringFormatHMS,
-    ::testing::Values(HmsCase{"Zero", 0, "0m 0s"}, HmsCase{"One", 1, "0m 1s"}, HmsCase{"S59", 59, "0m 59s"},
-                      HmsCase{"S60", 60, "1m 0s"}, HmsCase{"S3599", 3599, "59m 59s"},
-                      HmsCase{"S3600", 3600, "1h 0m 0s"}, HmsCase{"S3725", 3725, "1h 2m 5s"},
-                      HmsCase{"S7384", 7384, "2h 3m 4s"}, HmsCase{"S32767", 32767, "9h 6m 7s"},
-                      HmsCase{"S35999", 35999, "9h 59m 59s"}, HmsCase{"S36000", 36000, "10h 0m 0s"},
-                      HmsCase{"Minus1", -1, "59m 59s"}, HmsCase{"Minus5", -5, "59m 55s"},
-                      HmsCase{"Minus3600", -3600, "0m 0s"}, HmsCase{"Minus3601", -3601, "59m 59s"},
-                      HmsCase{"Minus7199", -7199, "0m 1s"}, HmsCase{"Minus32400", -32400, "0m 0s"},
-                      HmsCase{"Minus32401", -32401, "59m 59s"}, HmsCase{"Minus32768", -32768, "53m 52s"},
-                      HmsCase{"Huge", 1.0e30f, "277777777777h 46m 40s"},
-                      HmsCase{"NotANumber", std::nanf(""), "0m 0s"}),
-    [](const ::testing::TestParamInfo<HmsCase>& info) { return std::string(info.param.name); });
-
-TEST(ScoringBand, OutOfRangeIndexGivesFiniteTops) {
-  for (const float P : {0.0f, -1.0f, std::nanf(""), INFINITY, 100.0f}) {
-    for (const auto& top : summaryRowTops(P)) {
-      if (top) {
-        EXPECT_TRUE(std::isfinite(*top)) << P;
-      }
-    }
-    EXPECT_TRUE(std::isfinite(barGap(P)));
-  }
+TEST(FormatHMSTable, Text) {
+  const std::vector<HmsCase> cases{
+      {0, "0m 0s"},          {1, "0m 1s"},           {59, "0m 59s"},          {60, "1m 0s"},
+      {3599, "59m 59s"},     {3600, "1h 0m 0s"},     {3725, "1h 2m 5s"},      {7384, "2h 3m 4s"},
+      {32767, "9h 6m 7s"},   {35999, "9h 59m 59s"},  {36000, "10h 0m 0s"},    {-1, "59m 59s"},
+      {-5, "59m 55s"},       {-3600, "0m 0s"},       {-3601, "59m 59s"},      {-7199, "0m 1s"},
+      {-32400, "0m 0s"},     {-32401, "59m 59s"},    {-32768, "53m 52s"},     {1.0e30f, "277777777777h 46m 40s"},
+      {NAN, "0m 0s"}};
+  for (const HmsCase& c : cases) EXPECT_EQ(FormatHMS(c.secs), c.text) << c.secs;
 }
 
-// ---- the summaries' edge cases ----
+// Label tops of rows 0 to 7 for a P, nullopt where the row keeps its top.
+TEST(SummaryBandTable, RowTopsAndBarGaps) {
+  using Tops = std::array<std::optional<float>, 8>;
+  const std::vector<std::pair<float, Tops>> cases{
+      {1.5f, {1233.33f, 3188.89f, 5144.44f, 7100}},
+      {2, {1150, 2700, 4250, 5800}},
+      {3, {1066.67f, 2155.56f, 3244.44f, 4333.33f}},
+      {3.5f, {1042.86f, 1989.8f, 2936.73f, 3883.67f, 4593.88f}},
+      {4, {1025, 1862.5f, 2700, 3537.5f, 4375}},
+      {4.5f, {1011.11f, 1761.73f, 2512.35f, 3262.96f, 4201.23f}},
+      {5, {1000, 1680, 2360, 3040, 3720, 4400}},
+      {6, {983.33f, 1555.56f, 2127.78f, 2700, 3272.22f, 3844.44f, 4416.67f}},
+      {7, {971.43f, 1465.31f, 1959.18f, 2453.06f, 2946.94f, 3440.82f, 3934.69f, 4428.57f}},
+      {NAN, {1400, 4000, 6600, 9200}},  // held to P = 1, so nothing becomes NaN
+  };
+  for (const auto& [P, tops] : cases) {
+    const Tops got = summaryRowTops(P);
+    for (std::size_t k = 0; k < 8; ++k) {
+      ASSERT_EQ(got[k].has_value(), tops[k].has_value()) << P << " row " << k;
+      if (tops[k]) {
+        EXPECT_NEAR(*got[k], *tops[k], 0.005) << P << " row " << k;
+      }
+    }
+  }
+  EXPECT_NEAR(summaryBarTop(*summaryRowTops(1.5f)[0], 195, 1.5f), 1481.67f, 0.005);
+  EXPECT_NEAR(barGap(7), 27.14f, 0.005);
+  EXPECT_EQ(barGap(100), barGap(7));
+  EXPECT_EQ(twoPlayerRule(1.0f) + twoPlayerRule(1.5f) + twoPlayerRule(2.0f), 5.0f);
+}
+
+// ---- the summaries' edges ----
+
+StatsState twoPlayers() {
+  StatsState st;
+  st.PlayerIndex = 1.5f;
+  return st;
+}
 
 // The category scores stored as the window stores them before the overall page.
 StatsState scored(StatsState st) {
@@ -242,66 +229,30 @@ StatsState scored(StatsState st) {
   return st;
 }
 
-TEST(ScoringSummary, OnlySlotsUpToPlayerIndexAreScored) {
-  StatsState st;
-  st.PlayerIndex = 1.5f;
+TEST(Summaries, OnlySlotsUpToPlayerIndexAreScored) {
+  StatsState st = twoPlayers();
   st.Players[0].RUCollected = 12000;
   st.Players[1].RUCollected = 9000;
-  st.Players[2].RUCollected = 1000000;  // left over from an earlier, larger log
+  st.Players[2].RUCollected = 1000000;
   const CategorySummaryResult r = computeCategorySummary(Category::Resource, st);
-  EXPECT_EQ(r.scores, (std::vector<std::int32_t>{7200, 5400}));
-  EXPECT_EQ(r.extremes.minScore, 5400);
+  EXPECT_EQ(r.scores, (std::vector<std::int64_t>{7200, 5400}));
   EXPECT_EQ(r.rows[1].shade, 75);
   EXPECT_EQ(computeGeneralSummary(scored(st)).rows.size(), 2u);
 }
 
-TEST(ScoringSummary, AllZeroGivesEmptyBarsAndLowestShades) {
-  StatsState st;
-  st.PlayerIndex = 1.5f;
+TEST(Summaries, AllZeroGiveEmptyBarsAndLowestShades) {
+  StatsState st = twoPlayers();
   st.Players[0].Name = "A";
   for (const Category c : kCategories) {
     const CategorySummaryResult r = computeCategorySummary(c, st);
-    for (const CategoryRow& row : r.rows) {
-      EXPECT_EQ(row.width, 0.0f);
-      EXPECT_EQ(row.shade, 75);
-    }
+    for (const CategoryRow& row : r.rows) EXPECT_EQ(row.width + static_cast<float>(row.shade), 75.0f);
     EXPECT_EQ(r.rows[0].caption, "A (): 0 pts");
   }
-  const GeneralSummaryResult g = computeGeneralSummary(scored(st));
-  EXPECT_EQ(g.maxScore, 0);
-  for (const GeneralRow& row : g.rows) {
+  for (const GeneralRow& row : computeGeneralSummary(scored(st)).rows) {
     EXPECT_EQ(row.widths, (std::array<float, 3>{0, 0, 0}));
     EXPECT_EQ(row.lefts, (std::array<float, 3>{540, 510, 480}));
     EXPECT_EQ(row.shades, (std::array<int, 3>{76, 76, 76}));
   }
-}
-
-TEST(ScoringSummary, ScoresAboveMinStartAreMeasuredFrom999999) {
-  StatsState st;
-  st.PlayerIndex = 1.5f;
-  st.Players[0].DamageTo[0] = 20000000;  // 1240000
-  st.Players[1].DamageTo[0] = 17000000;  // 1054000
-  const CategorySummaryResult r = computeCategorySummary(Category::Combat, st);
-  EXPECT_EQ(r.scores, (std::vector<std::int32_t>{1240000, 1054000}));
-  EXPECT_EQ(r.extremes.minScore, 999999);
-  EXPECT_EQ(r.rows[0].shade, 204);  // 240001 / 240002 × 130
-  EXPECT_EQ(r.rows[1].shade, 104);  // 54001 / 240002 × 130 = 29.25
-  const GeneralSummaryResult g = computeGeneralSummary(scored(st));
-  EXPECT_EQ(g.categoryExtremes[2].minScore, 999999);
-  EXPECT_EQ(g.rows[1].shades[2], 105);  // 54001 / 240001 × 130 = 29.25
-}
-
-TEST(ScoringSummary, OverallScoreBeyond32BitsIsClampedAndItsBarFitsThePage) {
-  StatsState st;
-  st.PlayerIndex = 1.0f;
-  st.Players[0].ResourceScore = 2000000000;
-  st.Players[0].UnitScore = 2000000000;
-  st.Players[1].CombatScore = 10;
-  const GeneralSummaryResult g = computeGeneralSummary(st);
-  EXPECT_EQ(g.scores[0], kI32Max);
-  EXPECT_EQ(g.maxScore, 4000000000);
-  EXPECT_EQ(g.rows[0].slot, 0);
-  EXPECT_FLOAT_EQ(g.rows[0].widths[0] + g.rows[0].widths[1] + g.rows[0].widths[2], 7035.0f);
 }
 
 }  // namespace
