@@ -90,7 +90,7 @@ void WriteWindow(std::ostream& out, Main& main) {
   out << "window caption=" << quoted(main.Caption())
       << " frameless=" << (main.widget()->windowFlags().testFlag(Qt::FramelessWindowHint) ? 1 : 0)
       << " client=" << DumpNumber(ui::toTwips(area->width())) << 'x' << DumpNumber(ui::toTwips(area->height()))
-      << " back=" << DumpColour(ui::fromQColor(area->palette().color(area->backgroundRole()))) << '\n';
+      << " back=" << DumpColour(main.BackColor()) << '\n';
   ByWidget controls;
   for (const auto& c : main.controls()) controls[c->widget()] = c.get();
   writeChildren(out, area, "window", controls);

@@ -227,6 +227,7 @@ void Line::setTakesMouse(bool on) {
 }
 
 void Line::setBorderColor(Rgb c) {
+  color_ = c;
   if (auto* w = static_cast<LineWidget*>(widget())) {
     w->color = toQColor(c);
     w->update();

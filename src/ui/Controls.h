@@ -55,6 +55,11 @@ class Line final : public Control {
  public:
   Line(Container& parent, const QString& objectName);
   void setPoints(float x1, float y1, float x2, float y2);
+  float X1() const { return x1_; }
+  float Y1() const { return y1_; }
+  float X2() const { return x2_; }
+  float Y2() const { return y2_; }
+  Rgb BorderColor() const { return color_; }
   void setBorderColor(Rgb c);
   int BorderWidth() const { return penWidth_; }
   void setBorderWidth(int pixels);
@@ -68,6 +73,7 @@ class Line final : public Control {
 
  private:
   float x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+  Rgb color_ = 0;
   int penWidth_ = 1;
 };
 

@@ -308,6 +308,7 @@ void Window::setClientSize(float widthTwips, float heightTwips) {
 }
 
 void Window::setBackColor(Rgb c) {
+  back_ = c;
   QPalette pal = d_->palette();
   pal.setColor(QPalette::Window, toQColor(c));
   d_->setPalette(pal);

@@ -27,6 +27,7 @@ class Window : public Container {
   void setBorderStyle(BorderStyle s);
   void setClientSize(float widthTwips, float heightTwips);
   void setBackColor(Rgb c);
+  Rgb BackColor() const { return back_; }
   void setKeyPreview(bool on);       // key presses reach onKeyDown before any control
   void setIcon(const QIcon& icon);
 
@@ -56,6 +57,7 @@ class Window : public Container {
   class Impl;
   std::unique_ptr<Impl> d_;
   bool unloaded_ = false;
+  Rgb back_ = 0;
 };
 
 // Centres a top-level window on its screen, its frame included. Call it when
