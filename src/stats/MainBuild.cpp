@@ -18,26 +18,33 @@ using namespace mainDesign;
 
 QString indexed(const char* base, int i) { return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(i); }
 
-ui::FontSpec verdanaBold() { return {QStringLiteral("Verdana"), 8.25, true, false, -1}; }
+ui::FontSpec fontOf(const FontDesign& f) {
+  return {QString::fromLatin1(f.family), f.size, f.bold, f.italic, f.weight};
+}
 
-ui::Label* styled(ui::Label* label, const ui::FontSpec& font, corv::Rgb colour, const QString& caption,
-                  float left, float top) {
-  label->setFont(font);
+ui::Label* styled(ui::Label* label, const FontDesign& font, corv::Rgb colour, const QString& caption, float left,
+                  float top) {
+  label->setFont(fontOf(font));
   label->setForeColor(colour);
   label->setCaption(caption);
   label->Move(left, top);
   return label;
 }
 
-ui::Frame* blackFrame(ui::Frame* frame, float left, float top, float width, float height) {
+ui::Label* designed(ui::Label* label, const LabelDesign& d) {
+  return styled(label, d.font, d.colour, QString::fromLatin1(d.caption), d.left, d.top);
+}
+
+ui::Frame* blackFrame(ui::Frame* frame, const Box& b) {
   frame->setBackColor(ui::kBlack);
-  frame->Move(left, top, width, height);
+  frame->Move(b.left, b.top, b.width, b.height);
   return frame;
 }
 
-ui::Line* line(ui::Line* l, float x1, float y1, float x2, float y2, corv::Rgb colour) {
-  l->setPoints(x1, y1, x2, y2);
-  l->setBorderColor(colour);
+ui::Line* line(ui::Line* l, const LineDesign& d) {
+  l->setPoints(d.x1, d.y1, d.x2, d.y2);
+  l->setBorderColor(d.colour);
+  l->setBorderWidth(d.width);
   return l;
 }
 
@@ -46,6 +53,8 @@ ui::Shape* filled(ui::Shape* shape, float left, float top, float width, float he
   shape->Move(left, top, width, height);
   return shape;
 }
+
+void place(ui::Control& c, const Box& b) { c.Move(b.left, b.top, b.width, b.height); }
 
 }  // namespace
 
@@ -63,69 +72,56 @@ void Main::buildWindow() {
 void Main::buildTitle() {
   // Created first so that the title labels, lines and the close glyph lie in front of it.
   imgTitle = make<ui::Image>(*this, QStringLiteral("imgTitle"));
-  imgTitle->Move(60, -120, 8250, 1350);
+  place(*imgTitle, kTitleArt);
   imgTitle->setPicture(QPixmap(QString::fromLatin1(corv::assets::kTitlePicture)));
 
-  lbTitleStats = styled(make<ui::Label>(*this, QStringLiteral("lbTitleStats")),
-                        {QStringLiteral("Handel Gothic D"), 21.75, true, false, 800}, ui::kLightBlue,
-                        QStringLiteral("Stats"), 360, 660);
-  lbTitleVersion = styled(make<ui::Label>(*this, QStringLiteral("lbTitleVersion")),
-                          {QStringLiteral("Arial"), 8.25, true, false, -1}, ui::kLightBlue,
-                          QStringLiteral("v1.01"), 1560, 900);
+  lbTitleStats = designed(make<ui::Label>(*this, QString::fromLatin1(kTitleStats.name)), kTitleStats);
+  lbTitleVersion = designed(make<ui::Label>(*this, QString::fromLatin1(kTitleVersion.name)), kTitleVersion);
+  lnTitle = line(make<ui::Line>(*this, QStringLiteral("lnTitle")), kTitleRule);
+  Line5 = line(make<ui::Line>(*this, QStringLiteral("Line5")), kTitleStroke);
 
-  lnTitle = line(make<ui::Line>(*this, QStringLiteral("lnTitle")), 1380, 870, 9000, 870, ui::kLightBlue);
-  lnTitle->setBorderWidth(3);
-  Line5 = line(make<ui::Line>(*this, QStringLiteral("Line5")), 7680, 960, 7600, 780, ui::kWhite);
-
-  // A box-cross glyph from a font every Linux desktop has stands in for the
-  // symbol font's cross in a box; its box stays at the design size so the
-  // click target does not depend on the glyph's metrics.
   lbClose = make<ui::Label>(*this, QStringLiteral("lbClose"));
-  lbClose->setFont({QStringLiteral("DejaVu Sans"), 14.25, false, false, -1});
+  lbClose->setFont(fontOf(kCloseFont));
   lbClose->setForeColor(ui::kLightBlue);
   lbClose->setAutoSize(false);
   lbClose->setCentered(true);
   lbClose->setCaption(QString(QChar(kCloseGlyph)));
-  lbClose->Move(7965, 60, 300, 315);
+  place(*lbClose, kCloseBox);
 
-  Line4 = line(make<ui::Line>(*this, QStringLiteral("Line4")), 60, 1230, 8340, 1230, ui::kDarkGrey);
-  Line1 = line(make<ui::Line>(*this, QStringLiteral("Line1")), 105, 1800, 105, 6975, ui::kLightGrey);
-  Line2 = line(make<ui::Line>(*this, QStringLiteral("Line2")), 8235, 1605, 8235, 6975, ui::kGrey);
-  Line3 = line(make<ui::Line>(*this, QStringLiteral("Line3")), 8235, 6975, 90, 6975, ui::kGrey);
+  Line4 = line(make<ui::Line>(*this, QStringLiteral("Line4")), kUnderTitle);
+  Line1 = line(make<ui::Line>(*this, QStringLiteral("Line1")), kPageLeftEdge);
+  Line2 = line(make<ui::Line>(*this, QStringLiteral("Line2")), kPageRightEdge);
+  Line3 = line(make<ui::Line>(*this, QStringLiteral("Line3")), kPageBottomEdge);
 }
 
 void Main::buildTabStrip() {
   QStringList captions;
   for (const char* c : kTabCaptions) captions << QString::fromLatin1(c);
   SSTab = make<ui::TabStrip>(*this, QStringLiteral("SSTab"), captions);
-  SSTab->setFont({QStringLiteral("Verdana"), 8.25, true, true, -1});
-  SSTab->Move(120, 1380, 8130, 420);
+  SSTab->setFont(fontOf(kTabFont));
+  place(*SSTab, kTabStrip);
 }
 
 void Main::buildPages() {
-  for (int p = 0; p < 4; ++p)
-    Tabb[p] = blackFrame(make<ui::Frame>(*this, indexed("Tabb", p)), kPageLeft, kPageTop, kPageWidth, kPageHeight);
+  const Box page{kPageLeft, kPageTop, kPageWidth, kPageHeight};
+  for (int p = 0; p < 4; ++p) Tabb[p] = blackFrame(make<ui::Frame>(*this, indexed("Tabb", p)), page);
 
   // The backgrounds come first on every page so that they lie beneath the rest.
   for (int p = 0; p < 4; ++p) imgBack[p] = make<ui::Image>(*Tabb[p], indexed("imgBack", p));
   imgBack[0]->setStretch(true);
-  imgBack[0]->Move(-300, 0, 8415, 5175);
+  place(*imgBack[0], kPageBack);
   imgBack[0]->setPicture(QPixmap(QString::fromLatin1(corv::assets::kPagePicture)));
-  for (int p = 1; p < 4; ++p) imgBack[p]->Move(0, 0, 255, 255);
+  for (int p = 1; p < 4; ++p) place(*imgBack[p], kEmptyBack);
 
-  const ui::FontSpec titleFont{QStringLiteral("Eurostile T"), 14.25, true, false, -1};
-  lbGenTitle = styled(make<ui::Label>(*Tabb[0], QStringLiteral("lbGenTitle")), titleFont, ui::kWhite,
-                      QStringLiteral("Overall Game Performance"), kTitleLeft, kTitleTop);
-  // The frame is opaque: behind this one title the background does not show.
-  // It reaches the page's right edge (not 4815 twips) so that a player's title,
-  // "<name>'s Resource Management Stats", is never cut off by the frame.
-  Frame1 = blackFrame(make<ui::Frame>(*Tabb[1], QStringLiteral("Frame1")), 480, 360, kPageWidth - 480, 495);
-  lbResTitle = styled(make<ui::Label>(*Frame1, QStringLiteral("lbResTitle")), titleFont, ui::kWhite,
-                      QStringLiteral("Resource Management Summary"), 60, 0);
-  lbUnitTitle = styled(make<ui::Label>(*Tabb[2], QStringLiteral("lbUnitTitle")), titleFont, ui::kWhite,
-                       QStringLiteral("Unit Management Summary"), kTitleLeft, kTitleTop);
-  lbCombatTitle = styled(make<ui::Label>(*Tabb[3], QStringLiteral("lbCombatTitle")), titleFont, ui::kWhite,
-                         QStringLiteral("Combat Performance Summary"), kTitleLeft, kTitleTop);
+  const auto title = [&](ui::Container& parent, const char* name, int p, float left, float top) {
+    return styled(make<ui::Label>(parent, QString::fromLatin1(name)), kPageTitleFont, ui::kWhite,
+                  QString::fromLatin1(kPageTitles[p]), left, top);
+  };
+  lbGenTitle = title(*Tabb[0], "lbGenTitle", 0, kTitleLeft, kTitleTop);
+  Frame1 = blackFrame(make<ui::Frame>(*Tabb[1], QStringLiteral("Frame1")), kResTitleFrame);
+  lbResTitle = title(*Frame1, "lbResTitle", 1, kResTitleLeft, kResTitleTop);
+  lbUnitTitle = title(*Tabb[2], "lbUnitTitle", 2, kTitleLeft, kTitleTop);
+  lbCombatTitle = title(*Tabb[3], "lbCombatTitle", 3, kTitleLeft, kTitleTop);
 
   buildRows(0, lbGen, lbGenVal, "lbGen", "lbGenVal");
   buildRows(1, lbRes, lbResVal, "lbRes", "lbResVal");
@@ -137,33 +133,32 @@ void Main::buildPages() {
 
   for (int p = 0; p < 4; ++p) {
     cbView[p] = make<ui::Chooser>(*Tabb[p], indexed("cbView", p));
-    cbView[p]->setFont(verdanaBold());
-    cbView[p]->Move(5850, 0, 2265, 330);
+    cbView[p]->setFont(fontOf(kRowFont));
+    place(*cbView[p], kChooser);
   }
 }
 
 void Main::buildRows(int page, std::array<ui::Label*, 8>& rows, std::array<ui::Label*, 8>& values,
                      const char* rowName, const char* valueName) {
   for (int i = 0; i < 8; ++i) {
-    rows[i] = styled(make<ui::Label>(*Tabb[page], indexed(rowName, i)), verdanaBold(), ui::kLightGrey,
+    rows[i] = styled(make<ui::Label>(*Tabb[page], indexed(rowName, i)), kRowFont, ui::kLightGrey,
                      QStringLiteral("Player %1 (race)").arg(i + 1), kRowLeft, rowTop(i));
   }
   for (int i = 0; i < 8; ++i) {
-    values[i] = styled(make<ui::Label>(*Tabb[page], indexed(valueName, i)), verdanaBold(), ui::kLightBlue,
+    values[i] = styled(make<ui::Label>(*Tabb[page], indexed(valueName, i)), kRowFont, ui::kLightBlue,
                        QStringLiteral("Value"), kValueLeft[page], valueTop(i));
     values[i]->setVisible(false);
   }
 }
 
 void Main::buildBars() {
-  for (int i = 0; i < 8; ++i) {
-    lnGen[i] = filled(make<ui::Shape>(*Tabb[0], indexed("lnGen", i)), 540, barTop(i), kOverviewBarWidth,
-                      kRowHeight, kOverviewBarFills[0]);
-    lnGen2[i] = filled(make<ui::Shape>(*Tabb[0], indexed("lnGen2", i)), 2040, barTop(i), kOverviewBarWidth,
-                       kRowHeight, kOverviewBarFills[1]);
-    lnGen3[i] = filled(make<ui::Shape>(*Tabb[0], indexed("lnGen3", i)), 3540, barTop(i), kOverviewBarWidth,
-                       kRowHeight, kOverviewBarFills[2]);
-  }
+  const std::array<std::pair<std::array<ui::Shape*, 8>*, const char*>, 3> segments{
+      {{&lnGen, "lnGen"}, {&lnGen2, "lnGen2"}, {&lnGen3, "lnGen3"}}};
+  for (int i = 0; i < 8; ++i)
+    for (std::size_t k = 0; k < segments.size(); ++k)
+      (*segments[k].first)[i] = filled(make<ui::Shape>(*Tabb[0], indexed(segments[k].second, i)),
+                                       kOverviewBarLefts[k], barTop(i), kOverviewBarWidth, kRowHeight,
+                                       kOverviewBarFills[k]);
   const std::array<std::pair<std::array<ui::Shape*, 8>*, const char*>, 3> categoryBars{
       {{&lnRes, "lnRes"}, {&lnUnit, "lnUnit"}, {&lnCombat, "lnCombat"}}};
   for (int c = 0; c < 3; ++c) {
@@ -208,8 +203,6 @@ void Main::buildCharts() {
 }
 
 void Main::buildBusyPage() {
-  tbThink = blackFrame(make<ui::Frame>(*this, QStringLiteral("tbThink")), kPageLeft, kPageTop, kPageWidth,
-                       kPageHeight);
-  Label1 = styled(make<ui::Label>(*tbThink, QStringLiteral("Label1")), {QStringLiteral("Verdana"), 9.75, true, false, -1},
-                  ui::kWhite, QStringLiteral("Generating Statistics...."), 2760, 2280);
+  tbThink = blackFrame(make<ui::Frame>(*this, QStringLiteral("tbThink")), {kPageLeft, kPageTop, kPageWidth, kPageHeight});
+  Label1 = designed(make<ui::Label>(*tbThink, QString::fromLatin1(kBusyLabel.name)), kBusyLabel);
 }

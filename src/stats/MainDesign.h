@@ -5,14 +5,66 @@
 #include <array>
 
 #include "core/Numbers.h"
+#include "ui/Twips.h"
 
 namespace mainDesign {
 
 using corv::rgb;
 using corv::Rgb;
 
+struct Box {
+  float left, top, width, height;
+};
+
+struct FontDesign {
+  const char* family;
+  double size;
+  bool bold, italic;
+  int weight;  // -1: normal or bold as `bold` says
+};
+
+struct LabelDesign {
+  const char* name;
+  const char* caption;
+  float left, top;
+  FontDesign font;
+  Rgb colour;
+};
+
+struct LineDesign {
+  float x1, y1, x2, y2;
+  Rgb colour;
+  int width;
+};
+
 constexpr float kClientWidth = 8355;
 constexpr float kClientHeight = 7095;
+
+// ---- The title area, in the window itself ----
+
+constexpr Box kTitleArt{60, -120, 8250, 1350};
+constexpr LabelDesign kTitleStats{"lbTitleStats", "Stats", 360, 660, {"Handel Gothic D", 21.75, true, false, 800},
+                                  ui::kLightBlue};
+constexpr LabelDesign kTitleVersion{"lbTitleVersion", "v1.01", 1560, 900, {"Arial", 8.25, true, false, -1},
+                                    ui::kLightBlue};
+constexpr LineDesign kTitleRule{1380, 870, 9000, 870, ui::kLightBlue, 3};
+constexpr LineDesign kTitleStroke{7680, 960, 7600, 780, ui::kWhite, 1};  // across the title rule
+
+// A box-cross glyph from a font every Linux desktop has stands in for the
+// symbol font's cross in a box; its box keeps the design size so the click
+// target does not depend on the glyph's metrics.
+constexpr char16_t kCloseGlyph = u'\u2612';  // BALLOT BOX WITH X
+constexpr FontDesign kCloseFont{"DejaVu Sans", 14.25, false, false, -1};
+constexpr Box kCloseBox{7965, 60, 300, 315};
+
+// Under the title area, and the left, right and bottom edges of the page area.
+constexpr LineDesign kUnderTitle{60, 1230, 8340, 1230, ui::kDarkGrey, 1};
+constexpr LineDesign kPageLeftEdge{105, 1800, 105, 6975, ui::kLightGrey, 1};
+constexpr LineDesign kPageRightEdge{8235, 1605, 8235, 6975, ui::kGrey, 1};
+constexpr LineDesign kPageBottomEdge{8235, 6975, 90, 6975, ui::kGrey, 1};
+
+constexpr Box kTabStrip{120, 1380, 8130, 420};
+constexpr FontDesign kTabFont{"Verdana", 8.25, true, true, -1};
 
 // The four pages and the busy page share one place.
 constexpr float kPageLeft = 120;
@@ -23,10 +75,28 @@ constexpr float kPageHeight = 5175;
 constexpr std::array<const char*, 4> kTabCaptions{" Overview ", " Resource Management ", " Unit Management ",
                                                   " Combat Performance"};
 
-constexpr char16_t kCloseGlyph = u'\u2612';  // BALLOT BOX WITH X
+constexpr LabelDesign kBusyLabel{"Label1", "Generating Statistics....", 2760, 2280, {"Verdana", 9.75, true, false, -1},
+                                 ui::kWhite};
 
+// ---- On every page ----
+
+// Page 0's picture, stretched; the other pages copy it when the window loads.
+constexpr Box kPageBack{-300, 0, 8415, 5175};
+constexpr Box kEmptyBack{0, 0, 255, 255};
+constexpr Box kChooser{5850, 0, 2265, 330};
+constexpr FontDesign kRowFont{"Verdana", 8.25, true, false, -1};
+
+constexpr FontDesign kPageTitleFont{"Eurostile T", 14.25, true, false, -1};
+constexpr std::array<const char*, 4> kPageTitles{"Overall Game Performance", "Resource Management Summary",
+                                                 "Unit Management Summary", "Combat Performance Summary"};
 constexpr float kTitleLeft = 540;
 constexpr float kTitleTop = 360;
+// The Resource page's title sits in an opaque frame of its own, so behind it
+// the background does not show. The frame reaches the page's right edge (not
+// 4815 twips) so that "<name>'s Resource Management Stats" is never cut off.
+constexpr Box kResTitleFrame{480, 360, kPageWidth - 480, 495};
+constexpr float kResTitleLeft = 60;
+constexpr float kResTitleTop = 0;
 
 constexpr float kRowLeft = 540;
 constexpr float kRowHeight = 195;
@@ -35,6 +105,7 @@ constexpr float valueTop(int i) { return i == 0 ? 900.0f : 960.0f + 480.0f * sta
 constexpr float barTop(int i) { return 1140.0f + 480.0f * static_cast<float>(i); }
 constexpr std::array<float, 4> kValueLeft{2340, 3480, 3480, 3480};
 
+constexpr std::array<float, 3> kOverviewBarLefts{540, 2040, 3540};
 constexpr float kOverviewBarWidth = 1515;
 constexpr std::array<Rgb, 3> kOverviewBarFills{rgb(192, 192, 255), rgb(192, 255, 192), rgb(255, 224, 192)};
 
