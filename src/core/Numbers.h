@@ -21,8 +21,6 @@ inline double roundHalfEven(double v) {
   return std::fmod(f, 2.0) == 0.0 ? f : f + 1.0;
 }
 
-// The largest whole number not above v.
-inline double intPart(double v) { return std::floor(v); }
 
 // Rounds half to even and stores into a field of type T; nullopt when the
 // result does not fit the field (or v is not a number).
@@ -34,11 +32,6 @@ std::optional<T> storeRounded(double v) {
       r > static_cast<double>(std::numeric_limits<T>::max()))
     return std::nullopt;
   return static_cast<T>(r);
-}
-
-template <class T>
-constexpr bool fits(long long v) {
-  return v >= std::numeric_limits<T>::min() && v <= std::numeric_limits<T>::max();
 }
 
 // Colours are 0x00BBGGRR; a component above 255 counts as 255 (the best bar

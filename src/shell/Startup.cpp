@@ -22,15 +22,15 @@ const ui::FontSpec kMenuFont{QStringLiteral("Verdana"), 9.0, true};
 struct MenuEntry {
   int index;
   const char* caption;
-  float left, top, width;
+  float left, top;
 };
 
 // Screen order, top to bottom.
 constexpr std::array<MenuEntry, 4> kMenu{{
-    {0, "About Corvaneth Stats", 930, 1230, 2340},
-    {1, "Check for Update", 1245, 1710, 1710},
-    {3, "Open Game Log", 1305, 2190, 1590},
-    {2, "Quit Tarquil", 1425, 2670, 1350},
+    {0, "About Corvaneth Stats", 930, 1230},
+    {1, "Check for Update", 1245, 1710},
+    {3, "Open Game Log", 1305, 2190},
+    {2, "Quit Tarquil", 1425, 2670},
 }};
 
 enum MenuIndex { kAbout = 0, kCheckForUpdate = 1, kQuit = 2, kOpenGameLog = 3 };

@@ -30,25 +30,32 @@ void endOfChoice(Main& w) {
   w.refreshWindow();
 }
 
+// A page of eight figures of the record, one per row; the first `charted` of
+// them are also the chart's columns.
+void fillFigurePage(Main& w, const char* category, int page, ui::Label& title, const char* titleSuffix,
+                    const std::array<ui::Label*, 8>& values, const std::array<long long, 8>& figures, int charted,
+                    const corv::PlayerStats& pl) {
+  w.LayoutPlayerPage(category);
+  for (int c = 1; c <= charted; ++c) setColumn(*w.Graph[page], c, figures[c - 1]);
+  title.setCaption(text(pl.Name) + QString::fromLatin1(titleSuffix));
+  for (int r = 0; r < 8; ++r) values[r]->setCaption(value(figures[r]));
+}
+
 void fillResourcePage(Main& w, const corv::PlayerStats& pl) {
-  w.LayoutPlayerPage("Resource");
   // Spent, given and remaining are value labels only; the pie has five columns.
-  const std::array<std::int32_t, 8> figures{pl.RUCollected, pl.RUInjected, pl.RUReceived, pl.RUGenerated,
-                                            pl.RUBounties,  pl.RUSpent,    pl.RUGiven,    pl.RUCurrent};
-  for (int c = 1; c <= 5; ++c) setColumn(*w.Graph[1], c, figures[c - 1]);
-  w.lbResTitle->setCaption(text(pl.Name) + QStringLiteral("'s Resource Management Stats"));
-  for (int r = 0; r < 8; ++r) w.lbResVal[r]->setCaption(value(figures[r]));
+  fillFigurePage(w, "Resource", 1, *w.lbResTitle, "'s Resource Management Stats", w.lbResVal,
+                 {pl.RUCollected, pl.RUInjected, pl.RUReceived, pl.RUGenerated, pl.RUBounties, pl.RUSpent,
+                  pl.RUGiven, pl.RUCurrent},
+                 5, pl);
 }
 
 void fillUnitPage(Main& w, const corv::PlayerStats& pl) {
-  w.LayoutPlayerPage("Unit");
   // The page's order, not the record's: destroyers and carriers come before
   // the heavy cruisers.
-  const std::array<std::int16_t, 8> counts{pl.NonCombat, pl.Resource,  pl.Fighter, pl.Corvette,
-                                           pl.Frigate,   pl.Destroyer, pl.Carrier, pl.HeavyCruiser};
-  for (int c = 1; c <= 8; ++c) setColumn(*w.Graph[2], c, counts[c - 1]);
-  w.lbUnitTitle->setCaption(text(pl.Name) + QStringLiteral("'s Unit Management Stats"));
-  for (int r = 0; r < 8; ++r) w.lbUnitVal[r]->setCaption(value(counts[r]));
+  fillFigurePage(w, "Unit", 2, *w.lbUnitTitle, "'s Unit Management Stats", w.lbUnitVal,
+                 {pl.NonCombat, pl.Resource, pl.Fighter, pl.Corvette, pl.Frigate, pl.Destroyer, pl.Carrier,
+                  pl.HeavyCruiser},
+                 8, pl);
 }
 
 void fillCombatPage(Main& w, int p, int lastSlot) {

@@ -10,6 +10,25 @@ std::span<const PlayerStats> playersOf(const StatsState& state) {
   return std::span<const PlayerStats>(state.Players).first(static_cast<std::size_t>(playerCount(state.PlayerIndex)));
 }
 
+// One row per player in the order of the ranked scores, each with its slot,
+// score and caption; `complete` adds what the page draws.
+template <class Row, class Complete>
+std::vector<Row> rankedRows(std::span<const PlayerStats> players, const std::vector<std::int64_t>& scores,
+                            Complete complete) {
+  std::vector<Row> rows;
+  rows.reserve(scores.size());
+  for (const int slot : rankSlots(scores)) {
+    const PlayerStats& p = players[static_cast<std::size_t>(slot)];
+    Row row;
+    row.slot = slot;
+    row.score = scores[static_cast<std::size_t>(slot)];
+    row.caption = summaryCaption(p, row.score);
+    complete(p, row);
+    rows.push_back(std::move(row));
+  }
+  return rows;
+}
+
 }  // namespace
 
 CategorySummaryResult computeCategorySummary(Category c, std::span<const PlayerStats> players) {
@@ -22,20 +41,11 @@ CategorySummaryResult computeCategorySummary(Category c, std::span<const PlayerS
     out.scores.push_back(score);
     out.extremes.take(score);
   }
-  out.sorted = out.scores;
-  SortDesc(out.sorted);
-
-  for (const int slot : rankSlots(out.scores)) {
-    const PlayerStats& p = players[static_cast<std::size_t>(slot)];
-    CategoryRow row;
-    row.slot = slot;
-    row.score = out.scores[static_cast<std::size_t>(slot)];
-    row.caption = summaryCaption(p, row.score);
+  out.rows = rankedRows<CategoryRow>(players, out.scores, [&](const PlayerStats&, CategoryRow& row) {
     row.width = barWidth(row.score, out.extremes.maxScore);
     row.shade = categoryShade(c, row.score, out.extremes.minScore, out.extremes.maxScore);
     row.colour = categoryColour(c, row.shade);
-    out.rows.push_back(std::move(row));
-  }
+  });
   return out;
 }
 
@@ -53,15 +63,7 @@ GeneralSummaryResult computeGeneralSummary(std::span<const PlayerStats> players,
     if (score > out.maxScore) out.maxScore = score;
     for (const Category c : kCategories) out.categoryExtremes[static_cast<std::size_t>(c)].take(scoreField(p, c));
   }
-  out.sorted = out.scores;
-  SortDesc(out.sorted);
-
-  for (const int slot : rankSlots(out.scores)) {
-    const PlayerStats& p = players[static_cast<std::size_t>(slot)];
-    GeneralRow row;
-    row.slot = slot;
-    row.score = out.scores[static_cast<std::size_t>(slot)];
-    row.caption = summaryCaption(p, row.score);
+  out.rows = rankedRows<GeneralRow>(players, out.scores, [&](const PlayerStats& p, GeneralRow& row) {
     for (const Category c : kCategories) {
       const auto k = static_cast<std::size_t>(c);
       const ScoreExtremes& ex = out.categoryExtremes[k];
@@ -70,8 +72,7 @@ GeneralSummaryResult computeGeneralSummary(std::span<const PlayerStats> players,
       row.shades[k] = overallShade(scoreField(p, c), ex.minScore, ex.maxScore);
       row.colours[k] = categoryColour(c, row.shades[k]);
     }
-    out.rows.push_back(std::move(row));
-  }
+  });
   return out;
 }
 

@@ -30,7 +30,6 @@ struct CategorySummaryResult {
   std::string title;                 // the page title's caption
   std::vector<std::int64_t> scores;  // by slot: store into the record's score field
   ScoreExtremes extremes;
-  std::vector<std::int64_t> sorted;  // the scores after SortDesc
   std::vector<CategoryRow> rows;     // one per player, row order
 };
 
@@ -59,7 +58,6 @@ struct GeneralSummaryResult {
   std::vector<std::int64_t> scores;  // GeneralScore by slot
   std::int64_t maxScore = 0;         // the overall MaxScore, divisor of every segment
   std::array<ScoreExtremes, 3> categoryExtremes;
-  std::vector<std::int64_t> sorted;
   std::vector<GeneralRow> rows;
 };
 

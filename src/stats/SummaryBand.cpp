@@ -50,8 +50,6 @@ std::array<std::optional<float>, 8> summaryRowTops(float P) {
   return tops;
 }
 
-float barGap(float P) { return 20.0f + 50.0f / heldP(P); }
-
 float summaryBarTop(float labelTop, float labelHeight, float P) {
   return labelTop + labelHeight + 20.0f + 50.0f / heldP(P);
 }

@@ -30,10 +30,8 @@ SummaryBand summaryBand(float P);
 // row keeps its current top.
 std::array<std::optional<float>, 8> summaryRowTops(float P);
 
-// The gap between a row label and its bar: 20 + 50 ÷ P.
-float barGap(float P);
-
-// Label top + label height + 20 + 50 ÷ P, the label's values as it reports them.
+// Label top + label height + 20 + 50 ÷ P (the gap between a row label and its
+// bar), the label's values as it reports them.
 float summaryBarTop(float labelTop, float labelHeight, float P);
 
 // Rows 0..P are shown, the rest hidden.

@@ -27,6 +27,13 @@ int shiftState(Qt::KeyboardModifiers m) {
   return v;
 }
 
+void setPaletteColour(QWidget* w, QPalette::ColorRole role, Rgb c) {
+  if (!w) return;
+  QPalette pal = w->palette();
+  pal.setColor(role, toQColor(c));
+  w->setPalette(pal);
+}
+
 QFont toQFont(const FontSpec& f) {
   QFont q;
   if (!f.family.isEmpty()) q.setFamily(f.family);
@@ -64,26 +71,19 @@ class ControlEventFilter final : public QObject {
  private:
   bool press(QMouseEvent* e) {
     control_->leftPressed_ = e->button() == Qt::LeftButton;
-    const bool keep = !control_->ownMouseHandling_;
-    if (auto handler = control_->onMouseDown) {
-      // The handler may destroy the control (and this filter with its widget).
-      QPointer<QObject> alive(this);
-      handler(buttonValue(e->button()), shiftState(e->modifiers()), toTwips(e->position().x()),
-              toTwips(e->position().y()));
-      if (!alive) return true;
-    }
-    return keep;
+    return raise(control_->onMouseDown, buttonValue(e->button()), e);
   }
 
-  bool move(QMouseEvent* e) {
+  bool move(QMouseEvent* e) { return raise(control_->onMouseMove, buttonValue(e->buttons()), e); }
+
+  // Whether the event stays with the control; also when the handler destroyed
+  // the control (and this filter with its widget).
+  bool raise(const std::function<void(int, int, float, float)>& handler, int button, QMouseEvent* e) {
     const bool keep = !control_->ownMouseHandling_;
-    if (auto handler = control_->onMouseMove) {
-      QPointer<QObject> alive(this);
-      handler(buttonValue(e->buttons()), shiftState(e->modifiers()), toTwips(e->position().x()),
-              toTwips(e->position().y()));
-      if (!alive) return true;
-    }
-    return keep;
+    if (!handler) return keep;
+    QPointer<QObject> alive(this);
+    handler(button, shiftState(e->modifiers()), toTwips(e->position().x()), toTwips(e->position().y()));
+    return alive ? keep : true;
   }
 
   bool release(QMouseEvent* e) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPalette>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -18,7 +19,7 @@ class Container;
 int shiftState(Qt::KeyboardModifiers m);
 
 struct FontSpec {
-  QString family;      // the design's font name; Fonts.cpp maps it to an installed one
+  QString family;      // the design's font name; installFontSubstitutes maps it to an installed one
   double pointSize = 8.25;
   bool bold = false;
   bool italic = false;
@@ -27,6 +28,9 @@ struct FontSpec {
 
 // The Qt font for a design font (its family goes through the substitutes).
 QFont toQFont(const FontSpec& f);
+
+// Gives one colour role of a widget's palette the colour c (a null widget is passed over).
+void setPaletteColour(QWidget* w, QPalette::ColorRole role, Rgb c);
 
 class Control {
  public:

@@ -101,11 +101,7 @@ void Label::setDoubledAmpersands(bool on) {
 
 void Label::setForeColor(Rgb c) {
   fore_ = c;
-  if (QWidget* w = widget()) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::WindowText, toQColor(c));
-    w->setPalette(pal);
-  }
+  setPaletteColour(widget(), QPalette::WindowText, c);
 }
 
 void Label::setFont(const FontSpec& f) {
@@ -133,12 +129,8 @@ void Label::setBackColor(Rgb c) {
 }
 
 void Label::applyBackground() {
-  QWidget* w = widget();
-  if (!w) return;
-  QPalette pal = w->palette();
-  pal.setColor(QPalette::Window, toQColor(back_));
-  w->setPalette(pal);
-  w->setAutoFillBackground(!transparent_);
+  setPaletteColour(widget(), QPalette::Window, back_);
+  if (QWidget* w = widget()) w->setAutoFillBackground(!transparent_);
 }
 
 void Label::resizeToCaption() {
@@ -249,11 +241,7 @@ Frame::Frame(Container& parent, const QString& objectName) : Control(new QWidget
 
 void Frame::setBackColor(Rgb c) {
   back_ = c;
-  if (QWidget* w = widget()) {
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, toQColor(c));
-    w->setPalette(pal);
-  }
+  setPaletteColour(widget(), QPalette::Window, c);
 }
 
 // ---- Image ----------------------------------------------------------------

@@ -309,9 +309,7 @@ void Window::setClientSize(float widthTwips, float heightTwips) {
 
 void Window::setBackColor(Rgb c) {
   back_ = c;
-  QPalette pal = d_->palette();
-  pal.setColor(QPalette::Window, toQColor(c));
-  d_->setPalette(pal);
+  setPaletteColour(d_.get(), QPalette::Window, c);
   d_->setAutoFillBackground(true);
 }
 

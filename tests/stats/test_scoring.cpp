@@ -207,8 +207,8 @@ TEST(SummaryBandTable, RowTopsAndBarGaps) {
     }
   }
   EXPECT_NEAR(summaryBarTop(*summaryRowTops(1.5f)[0], 195, 1.5f), 1481.67f, 0.005);
-  EXPECT_NEAR(barGap(7), 27.14f, 0.005);
-  EXPECT_EQ(barGap(100), barGap(7));
+  EXPECT_NEAR(summaryBarTop(0, 0, 7), 27.14f, 0.005);
+  EXPECT_EQ(summaryBarTop(0, 0, 100), summaryBarTop(0, 0, 7));
   EXPECT_EQ(twoPlayerRule(1.0f) + twoPlayerRule(1.5f) + twoPlayerRule(2.0f), 5.0f);
 }
 
