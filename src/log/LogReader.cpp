@@ -80,8 +80,11 @@ class LogParser {
   LogParser(StatsState& state, const LogDialect& dialect) : state_(state), dialect_(dialect) {}
 
   void readLine(std::string_view raw);
-  void report(int line, std::string reason) {
-    if (!problem_) problem_ = LogProblem{line, std::move(reason)};
+  // Only the first problem is kept, so its text is built only then: a badly
+  // damaged log must not pay for a message on every line.
+  template <class MakeReason>
+  void report(int line, MakeReason&& makeReason) {
+    if (!problem_) problem_ = LogProblem{line, std::string(makeReason())};
   }
   std::optional<LogProblem> problem() const { return problem_; }
 
@@ -90,7 +93,10 @@ class LogParser {
   template <class T>
   void storeValue(T& field, std::string_view label);
   void storeDamage(PlayerStats& player);
-  void report(std::string reason) { report(lineNumber_, std::move(reason)); }
+  template <class MakeReason>
+  void report(MakeReason&& makeReason) {
+    report(lineNumber_, std::forward<MakeReason>(makeReason));
+  }
 
   StatsState& state_;
   const LogDialect& dialect_;
@@ -105,7 +111,7 @@ PlayerStats* LogParser::currentPlayer() {
   const double slot = roundHalfEven(static_cast<double>(state_.PlayerIndex));
   if (slot >= 0.0 && slot < static_cast<double>(kMaxPlayers))
     return &state_.Players[static_cast<std::size_t>(slot)];
-  report(slot < 0.0 ? "player data before the first separator line" : "more than eight players");
+  report([slot] { return slot < 0.0 ? "player data before the first separator line" : "more than eight players"; });
   return nullptr;
 }
 
@@ -116,23 +122,24 @@ void LogParser::storeValue(T& field, std::string_view label) {
     field = *stored;
     return;
   }
-  const bool tooLarge = !(value < 0.0);
-  const std::string limit = tooLarge ? "at most " + numText(std::numeric_limits<T>::max())
-                                     : "at least " + numText(std::numeric_limits<T>::min());
-  const std::string shown = std::isfinite(value) ? "the value " + plainNumber(value) + " " : "the value ";
-  report(shown + "does not fit (" + limit + ")");
+  report([value] {
+    const std::string limit = !(value < 0.0) ? "at most " + numText(std::numeric_limits<T>::max())
+                                             : "at least " + numText(std::numeric_limits<T>::min());
+    const std::string shown = std::isfinite(value) ? "the value " + plainNumber(value) + " " : "the value ";
+    return shown + "does not fit (" + limit + ")";
+  });
 }
 
 void LogParser::storeDamage(PlayerStats& player) {
   const std::string_view line = state_.LogLine;
   const std::size_t colon = line.find(':');
   if (colon == std::string_view::npos) {
-    report("the damage line has no ':'");
+    report([] { return "the damage line has no ':'"; });
     return;
   }
   const char d = colon > 0 ? line[colon - 1] : ':';
   if (d < '0' || d > '7') {
-    report("the damage line names no player 0 to 7 before its ':'");
+    report([] { return "the damage line names no player 0 to 7 before its ':'"; });
     return;
   }
   storeValue(player.DamageTo[static_cast<std::size_t>(d - '0')], "Total Damage Against Player x: "sv);
@@ -147,7 +154,7 @@ void LogParser::readLine(std::string_view raw) {
   if (logLine == kSeparator) {
     state_.PlayerIndex += 0.5f;
     // Beyond 7.5 a loop over players up to PlayerIndex would reach slot 8.
-    if (state_.PlayerIndex > 7.5f) report("more than eight players");
+    if (state_.PlayerIndex > 7.5f) report([] { return "more than eight players"; });
   }
   if (prefix == "Player N"sv) {
     if (PlayerStats* p = currentPlayer()) p->Name = DecodeWindows1252(textAfter(logLine, 13));
@@ -216,7 +223,7 @@ std::optional<LogProblem> parse(StatsState& state, logio::ByteSource& src, const
   LogParser parser(state, dialect);
   std::string carry;
   logio::forEachLine(src, carry, [&](std::string_view line) { parser.readLine(line); });
-  if (src.failed()) parser.report(0, "the file cannot be read");
+  if (src.failed()) parser.report(0, [] { return "the file cannot be read"; });
   return parser.problem();
 }
 
