@@ -30,10 +30,35 @@ inline void appendCapped(std::string& line, const char* from, const char* to) {
 class ByteSource {
  public:
   virtual ~ByteSource() = default;
-  // Up to n bytes into buf; 0 at the end of the input or on a read error.
-  virtual std::size_t read(char* buf, std::size_t n) = 0;
+  // Up to n bytes into buf; 0 at the end of the input or on a read error. A
+  // UTF-8 byte-order mark at the very start is left out: some editors add one
+  // when they save a log again, and it is no part of the first line.
+  std::size_t read(char* buf, std::size_t n);
   virtual bool failed() const = 0;
+
+ protected:
+  virtual std::size_t readSome(char* buf, std::size_t n) = 0;
+
+ private:
+  bool started_ = false;
 };
+
+inline std::size_t ByteSource::read(char* buf, std::size_t n) {
+  std::size_t got = readSome(buf, n);
+  if (started_) return got;
+  started_ = true;
+  constexpr std::size_t kMarkBytes = 3;
+  // A short first read must not hide a mark cut in two.
+  while (got > 0 && got < kMarkBytes) {
+    const std::size_t more = readSome(buf + got, n - got);
+    if (more == 0) break;
+    got += more;
+  }
+  if (got < kMarkBytes || std::memcmp(buf, "\xEF\xBB\xBF", kMarkBytes) != 0) return got;
+  got -= kMarkBytes;
+  std::memmove(buf, buf + kMarkBytes, got);
+  return got > 0 ? got : readSome(buf, n);
+}
 
 class FileSource final : public ByteSource {
  public:
@@ -45,8 +70,10 @@ class FileSource final : public ByteSource {
   FileSource& operator=(const FileSource&) = delete;
 
   bool isOpen() const { return file_ != nullptr; }
-  std::size_t read(char* buf, std::size_t n) override { return file_ ? std::fread(buf, 1, n, file_) : 0; }
   bool failed() const override { return !file_ || std::ferror(file_) != 0; }
+
+ protected:
+  std::size_t readSome(char* buf, std::size_t n) override { return file_ ? std::fread(buf, 1, n, file_) : 0; }
 
  private:
   std::FILE* file_;
@@ -55,8 +82,10 @@ class FileSource final : public ByteSource {
 class StreamSource final : public ByteSource {
  public:
   explicit StreamSource(std::istream& in) : in_(in) {}
-  std::size_t read(char* buf, std::size_t n) override;
   bool failed() const override;
+
+ protected:
+  std::size_t readSome(char* buf, std::size_t n) override;
 
  private:
   std::istream& in_;

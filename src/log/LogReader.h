@@ -1,7 +1,8 @@
 // Reading a game log: telling its version and filling the player records.
 //
 // A log is single-byte text read line by line; a line ends at CR LF, at a CR
-// alone or at an LF alone. Every reader streams the file in large chunks and
+// alone or at an LF alone; a UTF-8 byte-order mark that opens the file is no
+// part of the first line. Every reader streams the file in large chunks and
 // holds one line at a time, so memory does not grow with the file.
 #pragma once
 

@@ -93,7 +93,7 @@ std::string DecodeWindows1252(std::string_view bytes) {
 
 namespace logio {
 
-std::size_t StreamSource::read(char* buf, std::size_t n) {
+std::size_t StreamSource::readSome(char* buf, std::size_t n) {
   if (!in_.good()) return 0;
   in_.read(buf, static_cast<std::streamsize>(n));
   return static_cast<std::size_t>(in_.gcount());

@@ -49,6 +49,17 @@ TEST_P(ParseLogTest, OnlyTheExactSeparatorMovesThePlayerIndex) {
   EXPECT_EQ(s.PlayerIndex, 3.0f);
 }
 
+TEST_P(ParseLogTest, AByteOrderMarkOpeningTheFileIsNoPartOfTheFirstLine) {
+  const std::string bom = "\xEF\xBB\xBF";
+  const std::string body = test::joinCrLf({kSep, kSep, "Player Name: Ilvessa", kSep, kSep, "Player Name: Dorrik"});
+  for (const std::string& bytes : {bom + body, bom + bom + body, body.substr(0, 15) + bom + body.substr(15)}) {
+    const Parsed p = test::parseWith(f(), bytes);
+    const bool leading = bytes.compare(0, 6, bom + bom) != 0 && bytes.compare(0, 3, bom) == 0;
+    EXPECT_EQ(p.state.PlayerIndex, leading ? 1.0f : 0.5f);
+    EXPECT_EQ(p.state.Players[0].Name, leading ? "Ilvessa" : "Dorrik");
+  }
+}
+
 TEST_P(ParseLogTest, ADataLineGoesToPlayerIndexRoundedHalfToEven) {
   // {separators, PlayerIndex, slot}; slot -1 or 8 lies outside the table. An
   // odd count puts the lines between the separators of pair k: slot k when k
