@@ -54,7 +54,7 @@ constexpr std::uint64_t prefixKey(std::string_view line) {
 }
 
 struct LineTest {
-  constexpr LineTest(Match match, std::string_view text, Effect effect, std::string_view label, Field field)
+  consteval LineTest(Match match, std::string_view text, Effect effect, std::string_view label, Field field)
       : match(match), text(text), key(prefixKey(text)), effect(effect), label(label), field(field) {}
 
   Match match;
@@ -76,7 +76,7 @@ using LogFormat = std::array<LineTest, kLineTests>;
 // The two versions differ only in the current-RU label, the spelling of the
 // ship-list header and the ship-class lines (Carrier, Destroyer, Frigate,
 // Corvette, Fighter, Resource, NonCombat, HeavyCruiser, in this order).
-constexpr LogFormat logFormat(std::string_view currentLabel, std::string_view shipListHeader,
+consteval LogFormat logFormat(std::string_view currentLabel, std::string_view shipListHeader,
                               const std::array<ShipClassLine, 8>& c) {
   using P = PlayerStats;
   constexpr auto W = Match::WholeLine, X = Match::Prefix, S = Match::ShipClass;
@@ -121,7 +121,7 @@ constexpr LogFormat kFormat100 = logFormat(
       {"CLASS_No"sv, "CLASS_NonCombat:\t"sv},
       {"CLASS_He"sv, "CLASS_HeavyCruiser:\t"sv}}});
 
-constexpr bool prefixesAreWhole(const LogFormat& format) {
+consteval bool prefixesAreWhole(const LogFormat& format) {
   for (const LineTest& test : format)
     if (test.match != Match::WholeLine && test.text.size() != kPrefixLength) return false;
   return true;
@@ -174,6 +174,7 @@ class LogParser {
  private:
   [[gnu::always_inline]] bool passes(const LineTest& test, std::uint64_t prefix) const;
   [[gnu::always_inline]] void apply(const LineTest& test);
+  void takeRaceCode(std::size_t column);
   PlayerStats* currentPlayer();
   void store(PlayerStats& player, const LineTest& test);
   template <class T>
@@ -204,15 +205,8 @@ void LogParser::readLine(std::string_view raw) {
 }
 
 inline bool LogParser::passes(const LineTest& test, std::uint64_t prefix) const {
-  switch (test.match) {
-    case Match::WholeLine:
-      return state_.LogLine == test.text;
-    case Match::Prefix:
-      return prefix == test.key;
-    case Match::ShipClass:
-      return inShipList_ && prefix == test.key;
-  }
-  return false;
+  if (test.match == Match::WholeLine) return state_.LogLine == test.text;
+  return prefix == test.key && (test.match == Match::Prefix || inShipList_);
 }
 
 inline void LogParser::apply(const LineTest& test) {
@@ -225,17 +219,9 @@ inline void LogParser::apply(const LineTest& test) {
     case Effect::Name:
       if (PlayerStats* p = currentPlayer()) p->Name = DecodeWindows1252(textAfter(state_.LogLine, test.label.size()));
       return;
-    case Effect::Race: {
-      std::string& logLine = state_.LogLine;
-      logLine.erase(0, std::min(test.label.size(), logLine.size()));
-      if (PlayerStats* p = currentPlayer()) {
-        if (logLine == "R1"sv)
-          p->Race = "Vaelori";
-        else if (logLine == "R2"sv)
-          p->Race = "Drekhar";
-      }
+    case Effect::Race:
+      takeRaceCode(test.label.size());
       return;
-    }
     case Effect::Store:
       if (PlayerStats* p = currentPlayer()) store(*p, test);
       return;
@@ -246,6 +232,18 @@ inline void LogParser::apply(const LineTest& test) {
       if (PlayerStats* p = currentPlayer()) store(*p, test);
       inShipList_ = false;
       return;
+  }
+}
+
+// The race code stands in for the line for the rest of its tests.
+void LogParser::takeRaceCode(std::size_t column) {
+  std::string& logLine = state_.LogLine;
+  logLine.erase(0, std::min(column, logLine.size()));
+  if (PlayerStats* p = currentPlayer()) {
+    if (logLine == "R1"sv)
+      p->Race = "Vaelori";
+    else if (logLine == "R2"sv)
+      p->Race = "Drekhar";
   }
 }
 

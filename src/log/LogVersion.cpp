@@ -21,7 +21,7 @@ struct MarkerAutomaton {
   std::array<std::array<std::uint8_t, 256>, kFound> next{};
 };
 
-constexpr MarkerAutomaton buildAutomaton() {
+consteval MarkerAutomaton buildAutomaton() {
   MarkerAutomaton a{};
   a.next[0][static_cast<unsigned char>(kMarker[0])] = 1;
   std::size_t fallback = 0;
