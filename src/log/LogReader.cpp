@@ -44,8 +44,9 @@ enum class Effect : std::uint8_t {
 
 constexpr std::size_t kPrefixLength = 8;
 
-// A line's prefix as one number, so that a test costs one comparison; 0 for a
-// line shorter than a prefix, which no test's prefix gives.
+// A line's prefix as one number, so that a test costs one comparison (a
+// test's own key folds to a constant); 0 for a line shorter than a prefix,
+// which no test's prefix gives.
 constexpr std::uint64_t prefixKey(std::string_view line) {
   if (line.size() < kPrefixLength) return 0;
   std::uint64_t key = 0;
@@ -54,12 +55,8 @@ constexpr std::uint64_t prefixKey(std::string_view line) {
 }
 
 struct LineTest {
-  consteval LineTest(Match match, std::string_view text, Effect effect, std::string_view label, Field field)
-      : match(match), text(text), key(prefixKey(text)), effect(effect), label(label), field(field) {}
-
   Match match;
   std::string_view text;  // the whole line or the prefix
-  std::uint64_t key;      // the prefix's key
   Effect effect;
   std::string_view label;  // its length (or its first TAB) is the value column
   Field field;
@@ -206,7 +203,7 @@ void LogParser::readLine(std::string_view raw) {
 
 inline bool LogParser::passes(const LineTest& test, std::uint64_t prefix) const {
   if (test.match == Match::WholeLine) return state_.LogLine == test.text;
-  return prefix == test.key && (test.match == Match::Prefix || inShipList_);
+  return prefix == prefixKey(test.text) && (test.match == Match::Prefix || inShipList_);
 }
 
 inline void LogParser::apply(const LineTest& test) {

@@ -54,14 +54,12 @@ double ReadLogNumber(std::string_view t) {
       anyDigit = true;
   }
   if (!anyDigit) return 0.0;
-  double value = 0.0;
+  double value = 0.0;  // kept by a conversion that fails
   const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
                                          std::chars_format::fixed);
   (void)end;
   if (ec == std::errc::result_out_of_range)
     value = wholeNonZero ? HUGE_VAL : 0.0;  // too large, or too small to tell from 0
-  else if (ec != std::errc())
-    value = 0.0;
   return negative ? -value : value;
 }
 
