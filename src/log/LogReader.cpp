@@ -297,25 +297,14 @@ void LogParser::storeDamage(std::array<std::int32_t, 8>& damageTo, std::string_v
 }
 
 template <const LogFormat& format>
-std::optional<LogProblem> parse(StatsState& state, logio::ByteSource& src) {
+std::optional<LogProblem> parseFile(StatsState& state, const std::string& path) {
+  logio::FileSource src(path);
+  if (!src.isOpen()) return LogProblem{0, "the file cannot be opened"};
   LogParser parser(state);
   std::string carry;
   logio::forEachLine(src, carry, [&](std::string_view line) { parser.readLine<format>(line); });
   if (src.failed()) parser.report(0, [] { return "the file cannot be read"; });
   return parser.problem();
-}
-
-template <const LogFormat& format>
-std::optional<LogProblem> parseFile(StatsState& state, const std::string& path) {
-  logio::FileSource src(path);
-  if (!src.isOpen()) return LogProblem{0, "the file cannot be opened"};
-  return parse<format>(state, src);
-}
-
-template <const LogFormat& format>
-std::optional<LogProblem> parseStream(StatsState& state, std::istream& in) {
-  logio::StreamSource src(in);
-  return parse<format>(state, src);
 }
 
 }  // namespace
@@ -325,12 +314,6 @@ std::optional<LogProblem> ParseLog100(StatsState& state, const std::string& path
 }
 std::optional<LogProblem> ParseLog104(StatsState& state, const std::string& path) {
   return parseFile<kFormat104>(state, path);
-}
-std::optional<LogProblem> ParseLog100(StatsState& state, std::istream& in) {
-  return parseStream<kFormat100>(state, in);
-}
-std::optional<LogProblem> ParseLog104(StatsState& state, std::istream& in) {
-  return parseStream<kFormat104>(state, in);
 }
 
 double GetLineValue(const StatsState& state, std::string_view label) {

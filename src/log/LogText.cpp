@@ -1,12 +1,10 @@
-// Number reading, text decoding and the byte sources shared by the readers.
+// Number reading and text decoding shared by the readers.
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <istream>
 #include <system_error>
 
-#include "log/LineSource.h"
 #include "log/LogReader.h"
 
 namespace corv {
@@ -88,17 +86,5 @@ std::string DecodeWindows1252(std::string_view bytes) {
   }
   return out;
 }
-
-namespace logio {
-
-std::size_t StreamSource::readSome(char* buf, std::size_t n) {
-  if (!in_.good()) return 0;
-  in_.read(buf, static_cast<std::streamsize>(n));
-  return static_cast<std::size_t>(in_.gcount());
-}
-
-bool StreamSource::failed() const { return in_.bad(); }
-
-}  // namespace logio
 
 }  // namespace corv
