@@ -9,7 +9,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <memory>
 
 #include "FuzzLogFile.h"
 #include "log/PlayerStats.h"
@@ -62,6 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   stats.tbThink->ZOrder(0);
   stats.Show();
+  ui::DoEvents();
   stats.openLog(path);
   const int players = corv::playerCount(stats.state().PlayerIndex);
   for (ui::Chooser* chooser : stats.cbView) check(chooser->ItemCount() == players + 1 && chooser->SelectedIndex() == 1);
