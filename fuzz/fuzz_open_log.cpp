@@ -44,13 +44,14 @@ extern "C" const char* __lsan_default_suppressions() {
 }
 extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
 
+// The application and the window live to the end of the process and are
+// never destroyed: at exit Qt's own globals may already be gone.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qInstallMessageHandler(quiet);
-  static QApplication app(*argc, *argv);
+  new QApplication(*argc, *argv);
   ui::dialogHandlers().messageBox = [](QWidget*, const QString&, int, const QString&) { return ui::kMsgResultOk; };
-  static Program instance;
-  program = &instance;
+  program = new Program;
   return 0;
 }
 
