@@ -1,27 +1,18 @@
-// Feeds arbitrary bytes to the log reader: the version check and both parsers
-// must never crash, never write outside the table and leave every value sane.
+// Feeds arbitrary bytes to the log reader through a file, as opening a log
+// does: the version check and both parsers must never crash, never write
+// outside the table and leave every value sane.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
-#include <istream>
-#include <streambuf>
 #include <string>
 #include <string_view>
 
+#include "FuzzLogFile.h"
 #include "log/LogReader.h"
 #include "log/PlayerStats.h"
 
 namespace {
-
-// Reads the fuzzer's buffer in place.
-class BufferStream : private std::streambuf, public std::istream {
- public:
-  BufferStream(const std::uint8_t* data, std::size_t size) : std::istream(static_cast<std::streambuf*>(this)) {
-    char* p = const_cast<char*>(reinterpret_cast<const char*>(data));
-    setg(p, p, p + size);
-  }
-};
 
 void check(bool ok) {
   if (!ok) std::abort();
@@ -39,11 +30,10 @@ bool isUtf8(std::string_view s) {
   return true;
 }
 
-void checkParse(const std::uint8_t* data, std::size_t size, bool v104, std::size_t lineEnds) {
+void checkParse(const std::string& path, bool v104, std::size_t lineEnds) {
   corv::StatsState state;
   state.PlayerIndex = -1.0f;
-  BufferStream in(data, size);
-  const auto problem = v104 ? corv::ParseLog104(state, in) : corv::ParseLog100(state, in);
+  const auto problem = v104 ? corv::ParseLog104(state, path) : corv::ParseLog100(state, path);
   // Half steps from -1, at most one per line.
   const float steps = (state.PlayerIndex + 1.0f) * 2.0f;
   check(std::isfinite(state.PlayerIndex) && steps >= 0.0f && steps == std::floor(steps) &&
@@ -60,6 +50,8 @@ void checkParse(const std::uint8_t* data, std::size_t size, bool v104, std::size
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static fuzz::LogFile file;
+  const std::string& path = file.hold(data, size);
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
   // The streaming check must agree with joining every line and searching once.
@@ -71,11 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else
       joined += c;
   }
-  BufferStream in(data, size);
-  const std::string version = corv::GetLogVersion(in);
-  check(version == (joined.find("PULSE LANCE FRIGATE") != std::string::npos ? "1.04" : "1.00"));
+  check(corv::GetLogVersion(path) == (joined.find("PULSE LANCE FRIGATE") != std::string::npos ? "1.04" : "1.00"));
 
-  checkParse(data, size, false, lineEnds);
-  checkParse(data, size, true, lineEnds);
+  checkParse(path, false, lineEnds);
+  checkParse(path, true, lineEnds);
   return 0;
 }

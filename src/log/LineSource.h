@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
-#include <iosfwd>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -27,39 +26,37 @@ inline void appendCapped(std::string& line, const char* from, const char* to) {
   line.append(from, std::min(room, static_cast<std::size_t>(to - from)));
 }
 
-class ByteSource {
- public:
-  virtual ~ByteSource() = default;
-  // Up to n bytes into buf; 0 at the end of the input or on a read error.
-  virtual std::size_t read(char* buf, std::size_t n) = 0;
-  virtual bool failed() const = 0;
-};
-
-class FileSource final : public ByteSource {
+// A log file read in chunks. fread fills every chunk but the last, so the
+// first read holds the whole of a byte-order mark when the file starts with one.
+class FileSource final {
  public:
   explicit FileSource(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {}
-  ~FileSource() override {
+  ~FileSource() {
     if (file_) std::fclose(file_);
   }
   FileSource(const FileSource&) = delete;
   FileSource& operator=(const FileSource&) = delete;
 
   bool isOpen() const { return file_ != nullptr; }
-  std::size_t read(char* buf, std::size_t n) override { return file_ ? std::fread(buf, 1, n, file_) : 0; }
-  bool failed() const override { return !file_ || std::ferror(file_) != 0; }
+  bool failed() const { return !file_ || std::ferror(file_) != 0; }
+
+  // Up to n bytes into buf; 0 at the end of the file or on a read error. A
+  // UTF-8 byte-order mark at the very start is left out: some editors add one
+  // when they save a log again, and it is no part of the first line.
+  std::size_t read(char* buf, std::size_t n) {
+    std::size_t got = file_ ? std::fread(buf, 1, n, file_) : 0;
+    if (started_) return got;
+    started_ = true;
+    constexpr std::size_t kMarkBytes = 3;
+    if (got < kMarkBytes || std::memcmp(buf, "\xEF\xBB\xBF", kMarkBytes) != 0) return got;
+    got -= kMarkBytes;
+    std::memmove(buf, buf + kMarkBytes, got);
+    return got;
+  }
 
  private:
   std::FILE* file_;
-};
-
-class StreamSource final : public ByteSource {
- public:
-  explicit StreamSource(std::istream& in) : in_(in) {}
-  std::size_t read(char* buf, std::size_t n) override;
-  bool failed() const override;
-
- private:
-  std::istream& in_;
+  bool started_ = false;
 };
 
 inline const char* findByte(const char* p, const char* end, char c) {
@@ -73,7 +70,7 @@ inline const char* findByte(const char* p, const char* end, char c) {
 // `carry` holds a line that straddles two chunks; the view passed to onLine is
 // valid only during the call.
 template <class OnLine>
-void forEachLine(ByteSource& src, std::string& carry, OnLine&& onLine) {
+void forEachLine(FileSource& src, std::string& carry, OnLine&& onLine) {
   const std::unique_ptr<char[]> chunk(new char[kChunkBytes]);
   bool partial = false;    // carry holds the start of an unfinished line
   bool dropLF = false;     // the previous chunk ended in CR: an LF first is its pair

@@ -1,6 +1,6 @@
-// The two log parsers: one algorithm, with the few differences between the
-// versions kept in a table. Every line is tried against every test in order;
-// a line that passes one test still meets the later ones.
+// The two log parsers: one table of line tests, walked in order for every
+// line. A line that passes one test still meets the later ones, so the order
+// of the rows is part of the format.
 #include "log/LogReader.h"
 
 #include <array>
@@ -8,6 +8,9 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <type_traits>
+#include <utility>
+#include <variant>
 
 #include "core/Numbers.h"
 #include "log/LineSource.h"
@@ -18,48 +21,124 @@ namespace {
 
 using namespace std::string_view_literals;
 
+using Field16 = std::int16_t PlayerStats::*;
+using Field32 = std::int32_t PlayerStats::*;
+using DamageRow = std::array<std::int32_t, 8> PlayerStats::*;
+// Where a number goes; the member's type is the field's width.
+using Field = std::variant<std::monostate, Field16, Field32, DamageRow>;
+
+enum class Match : std::uint8_t {
+  WholeLine,  // LogLine as it stands at this test, all of it
+  Prefix,     // the line's first eight characters as read
+  ShipClass,  // a prefix that counts only while the ship list is open
+};
+
+enum class Effect : std::uint8_t {
+  NextHalfPlayer,          // PlayerIndex + 0.5
+  Name,                    // the text after the label
+  Race,                    // LogLine becomes the race code for the later tests
+  Store,                   // the number after the label's column into the field
+  OpenShipList,
+  StoreThenCloseShipList,  // the kills line ends the ship list after its own value
+};
+
+constexpr std::size_t kPrefixLength = 8;
+
+// A line's prefix as one number, so that a test costs one comparison (a
+// test's own key folds to a constant); 0 for a line shorter than a prefix,
+// which no test's prefix gives.
+constexpr std::uint64_t prefixKey(std::string_view line) {
+  if (line.size() < kPrefixLength) return 0;
+  std::uint64_t key = 0;
+  for (std::size_t i = 0; i < kPrefixLength; ++i) key |= std::uint64_t{static_cast<unsigned char>(line[i])} << (8 * i);
+  return key;
+}
+
+struct LineTest {
+  Match match;
+  std::string_view text;  // the whole line or the prefix
+  Effect effect;
+  std::string_view label;  // its length (or its first TAB) is the value column
+  Field field;
+};
+
 struct ShipClassLine {
   std::string_view prefix;
   std::string_view label;
-  std::int16_t PlayerStats::*field;
 };
 
-struct LogDialect {
-  std::string_view currentLabel;
-  std::string_view shipListHeader;
-  std::array<ShipClassLine, 8> classes;
-};
+constexpr std::size_t kLineTests = 25;
+using LogFormat = std::array<LineTest, kLineTests>;
+
+// The two versions differ only in the current-RU label, the spelling of the
+// ship-list header and the ship-class lines (Carrier, Destroyer, Frigate,
+// Corvette, Fighter, Resource, NonCombat, HeavyCruiser, in this order).
+consteval LogFormat logFormat(std::string_view currentLabel, std::string_view shipListHeader,
+                              const std::array<ShipClassLine, 8>& c) {
+  using P = PlayerStats;
+  constexpr auto W = Match::WholeLine, X = Match::Prefix, S = Match::ShipClass;
+  constexpr auto store = Effect::Store;
+  return {{
+      /* 1 */ {W, "*************"sv, Effect::NextHalfPlayer, {}, {}},
+      /* 2 */ {X, "Player N"sv, Effect::Name, "Player Name: "sv, {}},
+      /* 3 */ {X, "Player R"sv, Effect::Race, "Player Race: "sv, {}},
+      /* 4 */ {X, "Time Of "sv, store, "Time Of Death : "sv, &P::TimeOfDeath},
+      /* 5 */ {X, "RU's Sta"sv, store, "RU's Started With: "sv, &P::RUStartedWith},
+      /* 6 */ {X, "RU's Col"sv, store, "RU's Collected   : "sv, &P::RUCollected},
+      /* 7 */ {X, "RU's Spe"sv, store, "RU's Spent       : "sv, &P::RUSpent},
+      /* 8 */ {X, "RU's Giv"sv, store, "RU's Given       : "sv, &P::RUGiven},
+      /* 9 */ {X, "RU's Rec"sv, store, "RU's Received    : "sv, &P::RUReceived},
+      /* 10 */ {X, "RU's Inj"sv, store, "RU's Injected    : "sv, &P::RUInjected},
+      /* 11 */ {X, "RU's via"sv, store, "RU's via Bounties: "sv, &P::RUBounties},
+      /* 12 */ {X, "RU's Gen"sv, store, "RU's Generated: "sv, &P::RUGenerated},
+      /* 13 */ {X, "Current "sv, store, currentLabel, &P::RUCurrent},
+      /* 14 */ {X, "Total Da"sv, store, "Total Damage Against Player x: "sv, &P::DamageTo},
+      /* 15 */ {W, shipListHeader, Effect::OpenShipList, {}, {}},
+      /* 16 */ {X, "Total Ki"sv, Effect::StoreThenCloseShipList, "Total Kills: "sv, &P::Kills},
+      /* 17 */ {X, "Total Lo"sv, store, "Total Losses: "sv, &P::Losses},
+      /* 18 */ {S, c[0].prefix, store, c[0].label, &P::Carrier},
+      {S, c[1].prefix, store, c[1].label, &P::Destroyer},
+      {S, c[2].prefix, store, c[2].label, &P::Frigate},
+      {S, c[3].prefix, store, c[3].label, &P::Corvette},
+      {S, c[4].prefix, store, c[4].label, &P::Fighter},
+      {S, c[5].prefix, store, c[5].label, &P::Resource},
+      {S, c[6].prefix, store, c[6].label, &P::NonCombat},
+      {S, c[7].prefix, store, c[7].label, &P::HeavyCruiser},
+  }};
+}
+
+constexpr LogFormat kFormat100 = logFormat(
+    "Current RU's(det): "sv, "Total Aquired Ships By Class:"sv,
+    {{{"CLASS_Ca"sv, "CLASS_Carrier:\t"sv},
+      {"CLASS_De"sv, "CLASS_Destroyer:\t"sv},
+      {"CLASS_Fr"sv, "CLASS_Frigate:\t"sv},
+      {"CLASS_Co"sv, "CLASS_Corvette:\t"sv},
+      {"CLASS_Fi"sv, "CLASS_Fighter:\t"sv},
+      {"CLASS_Re"sv, "CLASS_Resource:\t"sv},
+      {"CLASS_No"sv, "CLASS_NonCombat:\t"sv},
+      {"CLASS_He"sv, "CLASS_HeavyCruiser:\t"sv}}});
+
+consteval bool prefixesAreWhole(const LogFormat& format) {
+  for (const LineTest& test : format)
+    if (test.match != Match::WholeLine && test.text.size() != kPrefixLength) return false;
+  return true;
+}
+static_assert(prefixesAreWhole(kFormat100));
 
 // The class-name field of a "1.04" ship line is 41 wide, whatever the class.
 constexpr std::string_view kClassColumn104 = "                                         "sv;
 static_assert(kClassColumn104.size() == 41);
 
-constexpr LogDialect kDialect100{
-    "Current RU's(det): "sv,
-    "Total Aquired Ships By Class:"sv,
-    {{{"CLASS_Ca"sv, "CLASS_Carrier:\t"sv, &PlayerStats::Carrier},
-      {"CLASS_De"sv, "CLASS_Destroyer:\t"sv, &PlayerStats::Destroyer},
-      {"CLASS_Fr"sv, "CLASS_Frigate:\t"sv, &PlayerStats::Frigate},
-      {"CLASS_Co"sv, "CLASS_Corvette:\t"sv, &PlayerStats::Corvette},
-      {"CLASS_Fi"sv, "CLASS_Fighter:\t"sv, &PlayerStats::Fighter},
-      {"CLASS_Re"sv, "CLASS_Resource:\t"sv, &PlayerStats::Resource},
-      {"CLASS_No"sv, "CLASS_NonCombat:\t"sv, &PlayerStats::NonCombat},
-      {"CLASS_He"sv, "CLASS_HeavyCruiser:\t"sv, &PlayerStats::HeavyCruiser}}}};
-
-constexpr LogDialect kDialect104{
-    "Current RU's: "sv,
-    "Total Acquired Ships By Class:"sv,
-    {{{"CARRIER "sv, kClassColumn104, &PlayerStats::Carrier},
-      {"DESTROYE"sv, kClassColumn104, &PlayerStats::Destroyer},
-      {"FRIGATE "sv, kClassColumn104, &PlayerStats::Frigate},
-      {"CORVETTE"sv, kClassColumn104, &PlayerStats::Corvette},
-      {"FIGHTER "sv, kClassColumn104, &PlayerStats::Fighter},
-      {"RESOURCE"sv, kClassColumn104, &PlayerStats::Resource},
-      {"NON-COMB"sv, kClassColumn104, &PlayerStats::NonCombat},
-      {"CRUISER "sv, kClassColumn104, &PlayerStats::HeavyCruiser}}}};
-
-constexpr std::string_view kSeparator = "*************"sv;
-constexpr std::size_t kPrefixLength = 8;
+constexpr LogFormat kFormat104 = logFormat("Current RU's: "sv, "Total Acquired Ships By Class:"sv,
+                                           {{{"CARRIER "sv, kClassColumn104},
+                                             {"DESTROYE"sv, kClassColumn104},
+                                             {"FRIGATE "sv, kClassColumn104},
+                                             {"CORVETTE"sv, kClassColumn104},
+                                             {"FIGHTER "sv, kClassColumn104},
+                                             {"RESOURCE"sv, kClassColumn104},
+                                             {"NON-COMB"sv, kClassColumn104},
+                                             {"CRUISER "sv, kClassColumn104}}});
+static_assert(prefixesAreWhole(kFormat104));
 
 // The text after the first `column` characters; empty for a shorter line.
 std::string_view textAfter(std::string_view line, std::size_t column) {
@@ -77,27 +156,93 @@ std::string plainNumber(double v) {
 
 class LogParser {
  public:
-  LogParser(StatsState& state, const LogDialect& dialect) : state_(state), dialect_(dialect) {}
+  explicit LogParser(StatsState& state) : state_(state) {}
 
+  template <const LogFormat& format>
   void readLine(std::string_view raw);
-  void report(int line, std::string reason) {
-    if (!problem_) problem_ = LogProblem{line, std::move(reason)};
+  // Only the first problem is kept, so its text is built only then: a badly
+  // damaged log must not pay for a message on every line.
+  template <class MakeReason>
+  void report(int line, MakeReason&& makeReason) {
+    if (!problem_) problem_ = LogProblem{line, std::string(makeReason())};
   }
   std::optional<LogProblem> problem() const { return problem_; }
 
  private:
+  [[gnu::always_inline]] bool passes(const LineTest& test, std::uint64_t prefix) const;
+  [[gnu::always_inline]] void apply(const LineTest& test);
+  void takeRaceCode(std::size_t column);
   PlayerStats* currentPlayer();
+  void store(PlayerStats& player, const LineTest& test);
   template <class T>
   void storeValue(T& field, std::string_view label);
-  void storeDamage(PlayerStats& player);
-  void report(std::string reason) { report(lineNumber_, std::move(reason)); }
+  void storeDamage(std::array<std::int32_t, 8>& damageTo, std::string_view label);
+  template <class MakeReason>
+  void report(MakeReason&& makeReason) {
+    report(lineNumber_, std::forward<MakeReason>(makeReason));
+  }
 
   StatsState& state_;
-  const LogDialect& dialect_;
   bool inShipList_ = false;
   int lineNumber_ = 0;
   std::optional<LogProblem> problem_;
 };
+
+// Every test of the table, in its order, on every line. The walk is unrolled
+// at compile time and each test inlined, so a test is one comparison with a
+// constant, as fast as tests written out by hand.
+template <const LogFormat& format>
+void LogParser::readLine(std::string_view raw) {
+  ++lineNumber_;
+  state_.LogLine.assign(raw.data(), raw.size());
+  const std::uint64_t prefix = prefixKey(raw);
+  [&]<std::size_t... test>(std::index_sequence<test...>) {
+    ((passes(format[test], prefix) ? apply(format[test]) : void()), ...);
+  }(std::make_index_sequence<kLineTests>{});
+}
+
+inline bool LogParser::passes(const LineTest& test, std::uint64_t prefix) const {
+  if (test.match == Match::WholeLine) return state_.LogLine == test.text;
+  return prefix == prefixKey(test.text) && (test.match == Match::Prefix || inShipList_);
+}
+
+inline void LogParser::apply(const LineTest& test) {
+  switch (test.effect) {
+    case Effect::NextHalfPlayer:
+      state_.PlayerIndex += 0.5f;
+      // Beyond 7.5 a loop over players up to PlayerIndex would reach slot 8.
+      if (state_.PlayerIndex > 7.5f) report([] { return "more than eight players"; });
+      return;
+    case Effect::Name:
+      if (PlayerStats* p = currentPlayer()) p->Name = DecodeWindows1252(textAfter(state_.LogLine, test.label.size()));
+      return;
+    case Effect::Race:
+      takeRaceCode(test.label.size());
+      return;
+    case Effect::Store:
+      if (PlayerStats* p = currentPlayer()) store(*p, test);
+      return;
+    case Effect::OpenShipList:
+      inShipList_ = true;
+      return;
+    case Effect::StoreThenCloseShipList:
+      if (PlayerStats* p = currentPlayer()) store(*p, test);
+      inShipList_ = false;
+      return;
+  }
+}
+
+// The race code stands in for the line for the rest of its tests.
+void LogParser::takeRaceCode(std::size_t column) {
+  std::string& logLine = state_.LogLine;
+  logLine.erase(0, std::min(column, logLine.size()));
+  if (PlayerStats* p = currentPlayer()) {
+    if (logLine == "R1"sv)
+      p->Race = "Vaelori";
+    else if (logLine == "R2"sv)
+      p->Race = "Drekhar";
+  }
+}
 
 // The slot of a data line, or null (and a problem) when it falls outside the
 // table.
@@ -105,8 +250,19 @@ PlayerStats* LogParser::currentPlayer() {
   const double slot = roundHalfEven(static_cast<double>(state_.PlayerIndex));
   if (slot >= 0.0 && slot < static_cast<double>(kMaxPlayers))
     return &state_.Players[static_cast<std::size_t>(slot)];
-  report(slot < 0.0 ? "player data before the first separator line" : "more than eight players");
+  report([slot] { return slot < 0.0 ? "player data before the first separator line" : "more than eight players"; });
   return nullptr;
+}
+
+void LogParser::store(PlayerStats& player, const LineTest& test) {
+  std::visit(
+      [&](auto field) {
+        if constexpr (std::is_same_v<decltype(field), DamageRow>)
+          storeDamage(player.*field, test.label);
+        else if constexpr (!std::is_same_v<decltype(field), std::monostate>)
+          storeValue(player.*field, test.label);
+      },
+      test.field);
 }
 
 template <class T>
@@ -116,134 +272,48 @@ void LogParser::storeValue(T& field, std::string_view label) {
     field = *stored;
     return;
   }
-  const bool tooLarge = !(value < 0.0);
-  const std::string limit = tooLarge ? "at most " + numText(std::numeric_limits<T>::max())
-                                     : "at least " + numText(std::numeric_limits<T>::min());
-  const std::string shown = std::isfinite(value) ? "the value " + plainNumber(value) + " " : "the value ";
-  report(shown + "does not fit (" + limit + ")");
+  report([value] {
+    const std::string limit = !(value < 0.0) ? "at most " + numText(std::numeric_limits<T>::max())
+                                             : "at least " + numText(std::numeric_limits<T>::min());
+    const std::string shown = std::isfinite(value) ? "the value " + plainNumber(value) + " " : "the value ";
+    return shown + "does not fit (" + limit + ")";
+  });
 }
 
-void LogParser::storeDamage(PlayerStats& player) {
+// The player is the character just before the line's first ':'.
+void LogParser::storeDamage(std::array<std::int32_t, 8>& damageTo, std::string_view label) {
   const std::string_view line = state_.LogLine;
   const std::size_t colon = line.find(':');
   if (colon == std::string_view::npos) {
-    report("the damage line has no ':'");
+    report([] { return "the damage line has no ':'"; });
     return;
   }
   const char d = colon > 0 ? line[colon - 1] : ':';
   if (d < '0' || d > '7') {
-    report("the damage line names no player 0 to 7 before its ':'");
+    report([] { return "the damage line names no player 0 to 7 before its ':'"; });
     return;
   }
-  storeValue(player.DamageTo[static_cast<std::size_t>(d - '0')], "Total Damage Against Player x: "sv);
+  storeValue(damageTo[static_cast<std::size_t>(d - '0')], label);
 }
 
-void LogParser::readLine(std::string_view raw) {
-  ++lineNumber_;
-  std::string& logLine = state_.LogLine;
-  logLine.assign(raw.data(), raw.size());
-  const std::string_view prefix = raw.substr(0, kPrefixLength);
-
-  if (logLine == kSeparator) {
-    state_.PlayerIndex += 0.5f;
-    // Beyond 7.5 a loop over players up to PlayerIndex would reach slot 8.
-    if (state_.PlayerIndex > 7.5f) report("more than eight players");
-  }
-  if (prefix == "Player N"sv) {
-    if (PlayerStats* p = currentPlayer()) p->Name = DecodeWindows1252(textAfter(logLine, 13));
-  }
-  if (prefix == "Player R"sv) {
-    // The race code stands in for the line for the rest of its tests.
-    logLine.erase(0, std::min<std::size_t>(13, logLine.size()));
-    if (PlayerStats* p = currentPlayer()) {
-      if (logLine == "R1"sv)
-        p->Race = "Vaelori";
-      else if (logLine == "R2"sv)
-        p->Race = "Drekhar";
-    }
-  }
-  if (prefix == "Time Of "sv) {
-    if (PlayerStats* p = currentPlayer()) storeValue(p->TimeOfDeath, "Time Of Death : "sv);
-  }
-  if (prefix == "RU's Sta"sv) {
-    if (PlayerStats* p = currentPlayer()) storeValue(p->RUStartedWith, "RU's Started With: "sv);
-  }
-  if (prefix == "RU's Col"sv) {
-    if (PlayerStats* p = currentPlayer()) storeValue(p->RUCollected, "RU's Collected   : "sv);
-  }
-  if (prefix == "RU's Spe"sv) {
-    if (PlayerStats* p = currentPlayer()) storeValue(p->RUSpent, "RU's Spent       : "sv);
-  }
-  if (prefix == "RU's Giv"sv) {
-    if (PlayerStats* p = currentPlayer()) storeValue(p->RUGiven, "RU's Given       : "sv);
-  }
-  if (prefix == "RU's Rec"sv) {
-    if (PlayerStats* p = currentPlayer()) storeValue(p->RUReceived, "RU's Received    : "sv);
-  }
-  if (prefix == "RU's Inj"sv) {
-    if (PlayerStats* p = currentPlayer()) storeValue(p->RUInjected, "RU's Injected    : "sv);
-  }
-  if (prefix == "RU's via"sv) {
-    if (PlayerStats* p = currentPlayer()) storeValue(p->RUBounties, "RU's via Bounties: "sv);
-  }
-  if (prefix == "RU's Gen"sv) {
-    if (PlayerStats* p = currentPlayer()) storeValue(p->RUGenerated, "RU's Generated: "sv);
-  }
-  if (prefix == "Current "sv) {
-    if (PlayerStats* p = currentPlayer()) storeValue(p->RUCurrent, dialect_.currentLabel);
-  }
-  if (prefix == "Total Da"sv) {
-    if (PlayerStats* p = currentPlayer()) storeDamage(*p);
-  }
-  if (logLine == dialect_.shipListHeader) inShipList_ = true;
-  if (prefix == "Total Ki"sv) {
-    if (PlayerStats* p = currentPlayer()) storeValue(p->Kills, "Total Kills: "sv);
-    inShipList_ = false;
-  }
-  if (prefix == "Total Lo"sv) {
-    if (PlayerStats* p = currentPlayer()) storeValue(p->Losses, "Total Losses: "sv);
-  }
-  if (inShipList_) {
-    for (const ShipClassLine& shipClass : dialect_.classes) {
-      if (prefix == shipClass.prefix) {
-        if (PlayerStats* p = currentPlayer()) storeValue(p->*shipClass.field, shipClass.label);
-      }
-    }
-  }
-}
-
-std::optional<LogProblem> parse(StatsState& state, logio::ByteSource& src, const LogDialect& dialect) {
-  LogParser parser(state, dialect);
-  std::string carry;
-  logio::forEachLine(src, carry, [&](std::string_view line) { parser.readLine(line); });
-  if (src.failed()) parser.report(0, "the file cannot be read");
-  return parser.problem();
-}
-
-std::optional<LogProblem> parseFile(StatsState& state, const std::string& path, const LogDialect& dialect) {
+template <const LogFormat& format>
+std::optional<LogProblem> parseFile(StatsState& state, const std::string& path) {
   logio::FileSource src(path);
   if (!src.isOpen()) return LogProblem{0, "the file cannot be opened"};
-  return parse(state, src, dialect);
-}
-
-std::optional<LogProblem> parseStream(StatsState& state, std::istream& in, const LogDialect& dialect) {
-  logio::StreamSource src(in);
-  return parse(state, src, dialect);
+  LogParser parser(state);
+  std::string carry;
+  logio::forEachLine(src, carry, [&](std::string_view line) { parser.readLine<format>(line); });
+  if (src.failed()) parser.report(0, [] { return "the file cannot be read"; });
+  return parser.problem();
 }
 
 }  // namespace
 
 std::optional<LogProblem> ParseLog100(StatsState& state, const std::string& path) {
-  return parseFile(state, path, kDialect100);
+  return parseFile<kFormat100>(state, path);
 }
 std::optional<LogProblem> ParseLog104(StatsState& state, const std::string& path) {
-  return parseFile(state, path, kDialect104);
-}
-std::optional<LogProblem> ParseLog100(StatsState& state, std::istream& in) {
-  return parseStream(state, in, kDialect100);
-}
-std::optional<LogProblem> ParseLog104(StatsState& state, std::istream& in) {
-  return parseStream(state, in, kDialect104);
+  return parseFile<kFormat104>(state, path);
 }
 
 double GetLineValue(const StatsState& state, std::string_view label) {

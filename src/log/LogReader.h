@@ -1,11 +1,11 @@
 // Reading a game log: telling its version and filling the player records.
 //
 // A log is single-byte text read line by line; a line ends at CR LF, at a CR
-// alone or at an LF alone. Every reader streams the file in large chunks and
+// alone or at an LF alone; a UTF-8 byte-order mark that opens the file is no
+// part of the first line. Every reader streams the file in large chunks and
 // holds one line at a time, so memory does not grow with the file.
 #pragma once
 
-#include <iosfwd>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,7 +30,6 @@ struct LogProblem {
 // "1.04" when the log's lines, joined with nothing between them, contain
 // "PULSE LANCE FRIGATE"; "1.00" otherwise, also for a file that cannot be read.
 std::string GetLogVersion(const std::string& path);
-std::string GetLogVersion(std::istream& in);
 
 // Read a log of that version into state.Players, raising state.PlayerIndex by
 // one half per separator line; the caller sets PlayerIndex to -1 beforehand.
@@ -43,8 +42,6 @@ std::string GetLogVersion(std::istream& in);
 // is expected to reject the log when there is one.
 std::optional<LogProblem> ParseLog100(StatsState& state, const std::string& path);
 std::optional<LogProblem> ParseLog104(StatsState& state, const std::string& path);
-std::optional<LogProblem> ParseLog100(StatsState& state, std::istream& in);
-std::optional<LogProblem> ParseLog104(StatsState& state, std::istream& in);
 
 // The number written after the label's column in state.LogLine. The column is
 // the 1-based position of the label's first TAB, else the label's length; a

@@ -1,12 +1,10 @@
-// Number reading, text decoding and the byte sources shared by the readers.
+// Number reading and text decoding shared by the readers.
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <istream>
 #include <system_error>
 
-#include "log/LineSource.h"
 #include "log/LogReader.h"
 
 namespace corv {
@@ -54,14 +52,12 @@ double ReadLogNumber(std::string_view t) {
       anyDigit = true;
   }
   if (!anyDigit) return 0.0;
-  double value = 0.0;
+  double value = 0.0;  // kept by a conversion that fails
   const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
                                          std::chars_format::fixed);
   (void)end;
   if (ec == std::errc::result_out_of_range)
     value = wholeNonZero ? HUGE_VAL : 0.0;  // too large, or too small to tell from 0
-  else if (ec != std::errc())
-    value = 0.0;
   return negative ? -value : value;
 }
 
@@ -90,17 +86,5 @@ std::string DecodeWindows1252(std::string_view bytes) {
   }
   return out;
 }
-
-namespace logio {
-
-std::size_t StreamSource::read(char* buf, std::size_t n) {
-  if (!in_.good()) return 0;
-  in_.read(buf, static_cast<std::streamsize>(n));
-  return static_cast<std::size_t>(in_.gcount());
-}
-
-bool StreamSource::failed() const { return in_.bad(); }
-
-}  // namespace logio
 
 }  // namespace corv

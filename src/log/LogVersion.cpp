@@ -21,7 +21,7 @@ struct MarkerAutomaton {
   std::array<std::array<std::uint8_t, 256>, kFound> next{};
 };
 
-constexpr MarkerAutomaton buildAutomaton() {
+consteval MarkerAutomaton buildAutomaton() {
   MarkerAutomaton a{};
   a.next[0][static_cast<unsigned char>(kMarker[0])] = 1;
   std::size_t fallback = 0;
@@ -42,7 +42,7 @@ constexpr MarkerAutomaton kAutomaton = buildAutomaton();
 static_assert(kMarker.find('P', 1) == std::string_view::npos,
               "the skip below relies on the marker's first byte appearing only there");
 
-bool containsMarker(logio::ByteSource& src) {
+bool containsMarker(logio::FileSource& src) {
   const std::unique_ptr<char[]> chunk(new char[logio::kChunkBytes]);
   std::size_t state = 0;
   for (;;) {
@@ -62,18 +62,11 @@ bool containsMarker(logio::ByteSource& src) {
   }
 }
 
-std::string versionOf(logio::ByteSource& src) { return containsMarker(src) ? "1.04" : "1.00"; }
-
 }  // namespace
 
 std::string GetLogVersion(const std::string& path) {
   logio::FileSource src(path);
-  return versionOf(src);
-}
-
-std::string GetLogVersion(std::istream& in) {
-  logio::StreamSource src(in);
-  return versionOf(src);
+  return containsMarker(src) ? "1.04" : "1.00";
 }
 
 }  // namespace corv
