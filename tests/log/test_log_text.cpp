@@ -61,7 +61,8 @@ TEST(LogVersion, TheMarkerInTheLinesJoinedWithNothingBetweenOr100) {
       {"PULSE LANCE\t FRIGATE", "1.00"}, {"PULSE PULSE LANCE FRIGATE", "1.04"}, {"PPULSE LANCE FRIGATE", "1.04"},
       {std::string("\0PULSE LANCE FRIGATE\0", 21), "1.04"}};
   for (const auto& [bytes, expected] : kCases) EXPECT_EQ(versionOf(bytes), expected) << bytes;
-  for (const std::string path : {"/nonexistent/corvaneth/none.txt", std::filesystem::temp_directory_path().c_str()})
+  for (const std::string& path :
+       {std::string("/nonexistent/corvaneth/none.txt"), std::filesystem::temp_directory_path().string()})
     EXPECT_EQ(GetLogVersion(path), "1.00") << path;
 }
 
