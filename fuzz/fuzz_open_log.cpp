@@ -15,7 +15,6 @@
 #include "stats/Main.h"
 #include "stats/Scoring.h"
 #include "ui/Chooser.h"
-#include "ui/Controls.h"
 #include "ui/Dialogs.h"
 
 namespace {
@@ -60,22 +59,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const QString path = QFile::decodeName(QByteArray::fromStdString(file.hold(data, size)));
   Main& stats = program->window;
 
-  stats.tbThink->ZOrder(0);
-  stats.Show();
-  ui::DoEvents();
-  stats.openLog(path);
+  const bool valid = stats.openLogAsLauncher(path, nullptr);
   const int players = corv::playerCount(stats.state().PlayerIndex);
   for (ui::Chooser* chooser : stats.cbView) check(chooser->ItemCount() == players + 1 && chooser->SelectedIndex() == 1);
-
-  if (stats.Tag.trimmed().toDouble() == 0.0) {
-    stats.DoStats();
-    stats.tbThink->ZOrder(1);
+  check(stats.Tag.isEmpty() || stats.Tag == QLatin1String("0"));
+  if (valid) {
     // Each player from a different page's chooser, as a user may pick them.
     for (int p = 0; p < players; ++p) stats.cbView[static_cast<std::size_t>(p) % 4]->userChoose(p + 2);
     stats.cbView[3]->userChoose(1);
-  } else {
-    stats.Tag = QStringLiteral("0");
-    stats.Hide();
   }
   return 0;
 }
