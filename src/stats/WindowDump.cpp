@@ -25,9 +25,12 @@ std::string place(const ui::Control& c) {
 }
 
 std::string font(const ui::FontSpec& f) {
-  std::string style = f.bold ? (f.italic ? "bold-italic" : "bold") : (f.italic ? "italic" : "regular");
-  if (f.weight > 0) style = "w" + std::to_string(f.weight);
-  return "font=" + f.family.toStdString() + '/' + DumpNumber(static_cast<float>(f.pointSize)) + '/' + style;
+  // Appended piece by piece: GCC 12 takes `"text" + std::string` for an
+  // overlapping copy here and warns in optimised builds.
+  std::string text = "font=";
+  text.append(f.family.toStdString()).append("/").append(DumpNumber(static_cast<float>(f.pointSize))).append("/");
+  if (f.weight > 0) return text.append("w").append(std::to_string(f.weight));
+  return text.append(f.bold ? (f.italic ? "bold-italic" : "bold") : (f.italic ? "italic" : "regular"));
 }
 
 template <class ItemText>
