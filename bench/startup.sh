@@ -36,8 +36,8 @@ unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS
 
 # The game folder already set, so the first-run prompt does not come.
 mkdir -p "$home/games" "$home/config/corvaneth-stats"
-printf '[0x80000002 "Software\\\\Corvaneth Stats"]\n"CV Path"=1:"%s\\x00"\n' "$home/games" \
-  >"$home/config/corvaneth-stats/registry.ini"
+printf '[HKEY_LOCAL_MACHINE]\nSoftware%%5CCorvaneth%%20Stats\\CV%%20Path\\data=%s\nSoftware%%5CCorvaneth%%20Stats\\CV%%20Path\\type=1\n' \
+  "$home/games" >"$home/config/corvaneth-stats/registry.ini"
 
 # Microseconds from start to end of one whole process.
 run_once() {
