@@ -114,7 +114,13 @@ class Chart::View final : public QChartView {
     setStyleSheet(QStringLiteral("background: transparent"));
   }
 
-  void build(Kind kind, const QString& rowLabel, const std::vector<QString>& data, const std::vector<Rgb>& colours) {
+  // The series and axes of a kind are made once and kept: Qt Charts does not
+  // give back all it took for a series and axes that are removed again, so a
+  // chart rebuilt for every player view would grow without end.
+  void setKind(Kind kind, const QString& rowLabel) {
+    if (made_ && kind == kind_) return;
+    made_ = true;
+    kind_ = kind;
     chart_->removeAllSeries();
     for (QAbstractAxis* a : chart_->axes()) {
       chart_->removeAxis(a);
@@ -129,18 +135,11 @@ class Chart::View final : public QChartView {
     if (kind == Kind::Pie2D) {
       pie_ = new QPieSeries;
       pie_->setPieSize(0.85);
-      for (std::size_t i = 0; i < data.size(); ++i) pie_->append(QString(), 0);
       chart_->addSeries(pie_);
       chart_->setTitle(rowLabel);
     } else {
       bars_ = new QBarSeries;
       bars_->setBarWidth(0.9);
-      for (std::size_t i = 0; i < data.size(); ++i) {
-        auto* set = new QBarSet(QString());
-        set->append(0);
-        bars_->append(set);
-        sets_.push_back(set);
-      }
       chart_->addSeries(bars_);
       chart_->setTitle(QString());
       categories_ = new QBarCategoryAxis;
@@ -154,9 +153,30 @@ class Chart::View final : public QChartView {
       chart_->addAxis(values_, Qt::AlignLeft);
       bars_->attachAxis(values_);
     }
-    for (std::size_t i = 0; i < data.size(); ++i) {
-      setValue(static_cast<int>(i), numberOf(data[i]), false);
-      setColour(static_cast<int>(i), colours[i]);
+  }
+
+  // One slice or bar per column, added or removed at the end.
+  void setColumns(const std::vector<QString>& data, const std::vector<Rgb>& colours) {
+    const auto n = static_cast<int>(data.size());
+    if (pie_) {
+      while (pie_->count() > n) pie_->remove(pie_->slices().constLast());
+      while (pie_->count() < n) pie_->append(QString(), 0);
+    }
+    if (bars_) {
+      while (static_cast<int>(sets_.size()) > n) {
+        bars_->remove(sets_.back());
+        sets_.pop_back();
+      }
+      while (static_cast<int>(sets_.size()) < n) {
+        auto* set = new QBarSet(QString());
+        set->append(0);
+        bars_->append(set);
+        sets_.push_back(set);
+      }
+    }
+    for (int i = 0; i < n; ++i) {
+      setValue(i, numberOf(data[static_cast<std::size_t>(i)]), false);
+      setColour(i, colours[static_cast<std::size_t>(i)]);
     }
     fitAxis();
   }
@@ -221,6 +241,8 @@ class Chart::View final : public QChartView {
   }
 
   QChart* chart_ = nullptr;
+  bool made_ = false;
+  Kind kind_ = Kind::Bar2D;
   QPieSeries* pie_ = nullptr;
   QBarSeries* bars_ = nullptr;
   std::vector<QBarSet*> sets_;
@@ -290,7 +312,8 @@ void Chart::setSeriesSolid(int) {}
 void Chart::rebuild() {
   if (!widget()) return;
   while (colors_.size() < data_.size()) colors_.push_back(defaultColour(static_cast<int>(colors_.size()) + 1));
-  view_->build(kind_, rowLabel_, data_, colors_);
+  view_->setKind(kind_, rowLabel_);
+  view_->setColumns(data_, colors_);
 }
 
 }  // namespace ui
