@@ -8,6 +8,9 @@
 namespace corv {
 
 LogReadResult ReadLogAsOpened(StatsState& state, const std::string& path) {
+  // Every log starts from empty records: nothing of an earlier log may show
+  // through a field or a DamageTo entry that this one does not write.
+  state.Players.fill(PlayerStats{});
   state.PlayerIndex = -1.0f;
   LogReadResult result;
   result.version = GetLogVersion(path);

@@ -16,8 +16,8 @@ struct LogReadResult {
   std::optional<LogProblem> problem;
 };
 
-// Reads a log the way opening one does: PlayerIndex -1, then the version, then
-// that version's parser.
+// Reads a log the way opening one does: empty records and PlayerIndex -1, then
+// the version, then that version's parser.
 LogReadResult ReadLogAsOpened(StatsState& state, const std::string& path);
 
 // -1, 0.5, 3: the shortest plain decimal that reads back as the same float.

@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QPixmap>
-#include <QRegion>
 
 #include "assets/Assets.h"
 #include "shell/About.h"

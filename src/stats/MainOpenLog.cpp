@@ -31,18 +31,9 @@ QString invalidLogText(const QString& path, const std::optional<corv::LogProblem
 
 void Main::openLog(const QString& path) {
   corv::StatsState& s = state();
-  // Every log starts from empty records: nothing of an earlier log may show
-  // through a field or a DamageTo entry that this one does not write.
-  s.Players.fill(corv::PlayerStats{});
-  s.PlayerIndex = -1.0f;
   for (ui::Chooser* chooser : cbView) chooser->Clear();
-
-  const std::string file = QFile::encodeName(path).toStdString();
-  const std::string version = corv::GetLogVersion(file);
-  std::optional<corv::LogProblem> problem;
-  if (version == "1.00") problem = corv::ParseLog100(s, file);
-  if (version == "1.04") problem = corv::ParseLog104(s, file);
-  lastRead = {version, problem};
+  lastRead = corv::ReadLogAsOpened(s, QFile::encodeName(path).toStdString());
+  const std::optional<corv::LogProblem>& problem = lastRead.problem;
 
   // A log with too many separator lines leaves PlayerIndex past the last slot;
   // the loops stop at the table's end.
