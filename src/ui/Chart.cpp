@@ -118,9 +118,7 @@ class Chart::View final : public QChartView {
   // give back all it took for a series and axes that are removed again, so a
   // chart rebuilt for every player view would grow without end.
   void setKind(Kind kind, const QString& rowLabel) {
-    if (made_ && kind == kind_) return;
-    made_ = true;
-    kind_ = kind;
+    if (kind == Kind::Pie2D ? pie_ != nullptr : bars_ != nullptr) return;
     chart_->removeAllSeries();
     for (QAbstractAxis* a : chart_->axes()) {
       chart_->removeAxis(a);
@@ -241,8 +239,6 @@ class Chart::View final : public QChartView {
   }
 
   QChart* chart_ = nullptr;
-  bool made_ = false;
-  Kind kind_ = Kind::Bar2D;
   QPieSeries* pie_ = nullptr;
   QBarSeries* bars_ = nullptr;
   std::vector<QBarSet*> sets_;
