@@ -63,7 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     else
       joined += c;
   }
-  check(corv::GetLogVersion(path) == (joined.find("PULSE LANCE FRIGATE") != std::string::npos ? "1.04" : "1.00"));
+  const std::string version = joined.find("PULSE LANCE FRIGATE") != std::string::npos ? "1.04" : "1.00";
+  check(corv::GetLogVersion(path) == version);
+  corv::StatsState opened;
+  check(corv::ReadLog(opened, path).version == version);
 
   checkParse(path, false, lineEnds);
   checkParse(path, true, lineEnds);

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "log/LogReader.h"
 #include "log/PlayerStats.h"
 #include "log/RecordDump.h"
 #include "stats/Main.h"
@@ -53,6 +54,15 @@ int main(int argc, char** argv) {
   if (!parseArguments(argc, argv, files, views)) {
     std::cerr << "usage: statsdump FILE [FILE...] [--player N | --player summary]...\n";
     return 2;
+  }
+
+  for (const std::string& file : files) {
+    // Only what the launcher's dialog would let through: a FIFO or a device
+    // could block or never end.
+    if (!corv::IsNormalFile(file)) {
+      std::cerr << "statsdump: " << file << " is not a regular file\n";
+      return 2;
+    }
   }
 
   // The window is built but never needs a display.

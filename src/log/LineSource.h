@@ -2,8 +2,13 @@
 // read holds one chunk and one line whatever the file's size.
 #pragma once
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -26,37 +31,95 @@ inline void appendCapped(std::string& line, const char* from, const char* to) {
   line.append(from, std::min(room, static_cast<std::size_t>(to - from)));
 }
 
-// A log file read in chunks. fread fills every chunk but the last, so the
-// first read holds the whole of a byte-order mark when the file starts with one.
+// No game log comes near this size (the largest are a few tens of KiB); a
+// larger file is refused before a byte of it is read.
+inline constexpr std::uint64_t kMaxLogBytes = std::uint64_t{64} << 20;
+
+// A log file read in chunks through one open file, so every pass over it sees
+// the same bytes. Only a regular file (or a link to one) is read: a FIFO or a
+// device could block for ever or never end. fread fills every chunk but the
+// last, so the first read holds the whole of a byte-order mark when the file
+// starts with one.
 class FileSource final {
  public:
-  explicit FileSource(const std::string& path) : file_(std::fopen(path.c_str(), "rb")) {}
+  enum class Refusal { None, CannotOpen, NotAFile, TooLarge };
+
+  explicit FileSource(const std::string& path) {
+    // Opened without waiting, so that a FIFO put in a log's place cannot block
+    // the open itself before it is seen for what it is.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+      refusal_ = Refusal::CannotOpen;
+      return;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+      refusal_ = Refusal::NotAFile;
+    } else if (static_cast<std::uint64_t>(st.st_size) > kMaxLogBytes) {
+      refusal_ = Refusal::TooLarge;
+    } else {
+      ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+      file_ = ::fdopen(fd, "rb");
+      if (!file_) refusal_ = Refusal::CannotOpen;
+    }
+    if (!file_) ::close(fd);
+  }
   ~FileSource() {
     if (file_) std::fclose(file_);
   }
   FileSource(const FileSource&) = delete;
   FileSource& operator=(const FileSource&) = delete;
 
-  bool isOpen() const { return file_ != nullptr; }
-  bool failed() const { return !file_ || std::ferror(file_) != 0; }
+  // Why nothing, or not all, of the file was read: a file that grows past the
+  // limit while it is read is refused as too large.
+  Refusal refusal() const { return refusal_; }
+  bool failed() const { return !file_ || std::ferror(file_) != 0 || refusal_ != Refusal::None; }
+  // The file began with a UTF-8 byte-order mark; known after the first read.
+  bool utf8() const { return utf8_; }
 
-  // Up to n bytes into buf; 0 at the end of the file or on a read error. A
-  // UTF-8 byte-order mark at the very start is left out: some editors add one
-  // when they save a log again, and it is no part of the first line.
+  // Up to n bytes into buf; 0 at the end of the file, on a read error or past
+  // the size limit. A UTF-8 byte-order mark at the very start is left out:
+  // some editors add one when they save a log again, and it is no part of the
+  // first line.
   std::size_t read(char* buf, std::size_t n) {
-    std::size_t got = file_ ? std::fread(buf, 1, n, file_) : 0;
+    if (!file_ || refusal_ != Refusal::None) return 0;
+    std::size_t got = std::fread(buf, 1, n, file_);
+    total_ += got;
+    if (total_ > kMaxLogBytes) {
+      refusal_ = Refusal::TooLarge;
+      return 0;
+    }
     if (started_) return got;
     started_ = true;
     constexpr std::size_t kMarkBytes = 3;
     if (got < kMarkBytes || std::memcmp(buf, "\xEF\xBB\xBF", kMarkBytes) != 0) return got;
+    utf8_ = true;
     got -= kMarkBytes;
     std::memmove(buf, buf + kMarkBytes, got);
     return got;
   }
 
  private:
-  std::FILE* file_;
+  std::FILE* file_ = nullptr;
+  Refusal refusal_ = Refusal::None;
+  std::uint64_t total_ = 0;
   bool started_ = false;
+  bool utf8_ = false;
+};
+
+inline std::string versionText(bool marked) { return marked ? "1.04" : "1.00"; }
+
+// Watches a log's bytes, chunk by chunk, for the text that marks version
+// 1.04. The log's lines are joined with nothing between them, so CR and LF
+// bytes are passed over and the text may run across a line ending.
+class VersionMarker final {
+ public:
+  void feed(const char* p, const char* end);
+  bool found() const { return state_ == kFound; }
+
+ private:
+  static constexpr std::size_t kFound = 19;  // the length of the text
+  std::size_t state_ = 0;
 };
 
 inline const char* findByte(const char* p, const char* end, char c) {
@@ -64,13 +127,14 @@ inline const char* findByte(const char* p, const char* end, char c) {
   return hit ? static_cast<const char*>(hit) : end;
 }
 
-// Calls onLine(std::string_view) for every line of the source in order. A line
+// Calls onChunk(first, end) for every chunk as read, then onLine(std::string_view)
+// for every line of it in order. A line
 // ends at CR LF, CR or LF, and those bytes are not part of it; a last line
 // without an ending still counts, an ending at the very end adds no empty line.
 // `carry` holds a line that straddles two chunks; the view passed to onLine is
 // valid only during the call.
-template <class OnLine>
-void forEachLine(FileSource& src, std::string& carry, OnLine&& onLine) {
+template <class OnChunk, class OnLine>
+void forEachLine(FileSource& src, std::string& carry, OnChunk&& onChunk, OnLine&& onLine) {
   const std::unique_ptr<char[]> chunk(new char[kChunkBytes]);
   bool partial = false;    // carry holds the start of an unfinished line
   bool dropLF = false;     // the previous chunk ended in CR: an LF first is its pair
@@ -80,6 +144,7 @@ void forEachLine(FileSource& src, std::string& carry, OnLine&& onLine) {
     if (n == 0) break;
     const char* p = chunk.get();
     const char* const end = p + n;
+    onChunk(p, end);
     if (dropLF) {
       dropLF = false;
       if (*p == '\n') ++p;

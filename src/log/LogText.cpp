@@ -1,4 +1,5 @@
 // Number reading and text decoding shared by the readers.
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -83,6 +84,45 @@ std::string DecodeWindows1252(std::string_view bytes) {
       out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
     }
     out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+  return out;
+}
+
+std::string ValidUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size();) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    // The sequence length a lead byte announces, and the range its second byte
+    // must lie in (which rules out overlong forms, surrogates and code points
+    // past U+10FFFF).
+    std::size_t n = 0;
+    unsigned char lo = 0x80, hi = 0xBF;
+    if (b < 0x80) {
+      n = 1;
+    } else if (b >= 0xC2 && b <= 0xDF) {
+      n = 2;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+      n = 3;
+      if (b == 0xE0) lo = 0xA0;
+      if (b == 0xED) hi = 0x9F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+      n = 4;
+      if (b == 0xF0) lo = 0x90;
+      if (b == 0xF4) hi = 0x8F;
+    }
+    std::size_t k = 1;
+    for (; n > 1 && k < n && i + k < bytes.size(); ++k) {
+      const auto c = static_cast<unsigned char>(bytes[i + k]);
+      if (c < (k == 1 ? lo : 0x80) || c > (k == 1 ? hi : 0xBF)) break;
+    }
+    if (n == 0 || k < n) {
+      out += "\xEF\xBF\xBD";  // U+FFFD for the lead byte and the well-formed start behind it
+      i += std::max<std::size_t>(k, 1);
+      continue;
+    }
+    out.append(bytes.substr(i, n));
+    i += n;
   }
   return out;
 }

@@ -1,6 +1,6 @@
 // Telling a log's version. The version text may run across a line ending, and
 // the log is joined with nothing between its lines, so the search looks at the
-// bytes with every CR and LF left out; it streams and stops at the first hit.
+// bytes with every CR and LF left out, chunk by chunk as the reader reads them.
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -42,31 +42,36 @@ constexpr MarkerAutomaton kAutomaton = buildAutomaton();
 static_assert(kMarker.find('P', 1) == std::string_view::npos,
               "the skip below relies on the marker's first byte appearing only there");
 
-bool containsMarker(logio::FileSource& src) {
-  const std::unique_ptr<char[]> chunk(new char[logio::kChunkBytes]);
-  std::size_t state = 0;
-  for (;;) {
-    const std::size_t n = src.read(chunk.get(), logio::kChunkBytes);
-    if (n == 0) return false;
-    const char* p = chunk.get();
-    const char* const end = p + n;
-    while (p < end) {
-      if (state == 0) {
-        // From the start state only the marker's first byte leads anywhere.
-        p = logio::findByte(p, end, kMarker[0]);
-        if (p == end) break;
-      }
-      state = kAutomaton.next[state][static_cast<unsigned char>(*p++)];
-      if (state == kFound) return true;
+}  // namespace
+
+namespace logio {
+
+void VersionMarker::feed(const char* p, const char* end) {
+  static_assert(kFound == corv::kFound);
+  std::size_t state = state_;
+  while (p < end && state != kFound) {
+    if (state == 0) {
+      // From the start state only the marker's first byte leads anywhere.
+      p = findByte(p, end, kMarker[0]);
+      if (p == end) break;
     }
+    state = kAutomaton.next[state][static_cast<unsigned char>(*p++)];
   }
+  state_ = state;
 }
 
-}  // namespace
+}  // namespace logio
 
 std::string GetLogVersion(const std::string& path) {
   logio::FileSource src(path);
-  return containsMarker(src) ? "1.04" : "1.00";
+  logio::VersionMarker marker;
+  const std::unique_ptr<char[]> chunk(new char[logio::kChunkBytes]);
+  while (!marker.found()) {
+    const std::size_t n = src.read(chunk.get(), logio::kChunkBytes);
+    if (n == 0) break;
+    marker.feed(chunk.get(), chunk.get() + n);
+  }
+  return logio::versionText(marker.found());
 }
 
 }  // namespace corv

@@ -7,17 +7,6 @@
 
 namespace corv {
 
-LogReadResult ReadLogAsOpened(StatsState& state, const std::string& path) {
-  // Every log starts from empty records: nothing of an earlier log may show
-  // through a field or a DamageTo entry that this one does not write.
-  state.Players.fill(PlayerStats{});
-  state.PlayerIndex = -1.0f;
-  LogReadResult result;
-  result.version = GetLogVersion(path);
-  result.problem = result.version == "1.04" ? ParseLog104(state, path) : ParseLog100(state, path);
-  return result;
-}
-
 std::string PlainFloat(float v) {
   std::array<char, 64> buf{};
   const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), v, std::chars_format::fixed);
@@ -69,7 +58,7 @@ void WriteRecords(std::ostream& out, const StatsState& state) {
 }
 
 void WriteLogDump(std::ostream& out, StatsState& state, const std::string& path) {
-  const LogReadResult result = ReadLogAsOpened(state, path);
+  const LogReadResult result = ReadLog(state, path);
   WriteReadSummary(out, result, state);
   WriteRecords(out, state);
 }

@@ -11,15 +11,6 @@
 
 namespace corv {
 
-struct LogReadResult {
-  std::string version;
-  std::optional<LogProblem> problem;
-};
-
-// Reads a log the way opening one does: empty records and PlayerIndex -1, then
-// the version, then that version's parser.
-LogReadResult ReadLogAsOpened(StatsState& state, const std::string& path);
-
 // -1, 0.5, 3: the shortest plain decimal that reads back as the same float.
 std::string PlainFloat(float v);
 

@@ -1,12 +1,13 @@
 #include "shell/Startup.h"
 
-#include <QFileInfo>
+#include <QFile>
 #include <QPixmap>
 
 #include "assets/Assets.h"
 #include "shell/About.h"
 #include "shell/BrowseFolders.h"
 #include "shell/Registry.h"
+#include "log/LogReader.h"
 #include "stats/Main.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
@@ -35,13 +36,6 @@ constexpr std::array<MenuEntry, 4> kMenu{{
 enum MenuIndex { kAbout = 0, kCheckForUpdate = 1, kQuit = 2, kOpenGameLog = 3 };
 
 QString programTitle() { return QString::fromLatin1(kProgramTitle); }
-
-// The file-open dialog's name is used only when it names a normal file that
-// is there: not a folder, not hidden.
-bool isNormalFile(const QString& path) {
-  const QFileInfo info(path);
-  return info.exists() && info.isFile() && !info.isHidden();
-}
 
 }  // namespace
 
@@ -173,7 +167,7 @@ void Startup::lbMenu_MouseDown(int Index, int, int, float, float) {
 void Startup::openGameLog() {
   CD.ShowOpen();
   const QString chosen = CD.FileName;
-  if (chosen == presetFileName() || chosen == QStringLiteral("*.txt") || !isNormalFile(chosen)) return;
+  if (chosen == presetFileName() || chosen == QStringLiteral("*.txt") || !corv::IsNormalFile(QFile::encodeName(chosen).toStdString())) return;
 
   mainWindow().openLogAsLauncher(chosen, [this] { Hide(); });
 }

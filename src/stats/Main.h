@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "log/PlayerStats.h"
-#include "log/RecordDump.h"
+#include "log/LogReader.h"
 #include "ui/Window.h"
 
 namespace ui {

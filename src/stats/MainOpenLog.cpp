@@ -20,7 +20,8 @@ const QString kBreak = QStringLiteral("\r\n");
 // The path names the file itself; the launcher passes its dialog's file name,
 // so Main shows what it was given and never reaches into the launcher.
 QString invalidLogText(const QString& path, const std::optional<corv::LogProblem>& problem) {
-  if (problem)
+  // A file refused unread (far too large, not a regular file) simply is no log.
+  if (problem && !problem->notALog)
     return path + kBreak + kBreak + QStringLiteral("The above file could not be read as a Corvaneth log: ") +
            QString::fromStdString(problem->text()) + QLatin1Char('.');
   return path + kBreak + kBreak + QStringLiteral("The above file is not a Corvaneth multiplayer") + kBreak +
@@ -32,7 +33,7 @@ QString invalidLogText(const QString& path, const std::optional<corv::LogProblem
 void Main::openLog(const QString& path) {
   corv::StatsState& s = state();
   for (ui::Chooser* chooser : cbView) chooser->Clear();
-  lastRead = corv::ReadLogAsOpened(s, QFile::encodeName(path).toStdString());
+  lastRead = corv::ReadLog(s, QFile::encodeName(path).toStdString());
   const std::optional<corv::LogProblem>& problem = lastRead.problem;
 
   // A log with too many separator lines leaves PlayerIndex past the last slot;

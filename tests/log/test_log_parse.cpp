@@ -2,6 +2,9 @@
 // it leaves, as the dump's lines that are not 0 or empty. Whole sample logs
 // are checked field by field against golden files.
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -11,6 +14,7 @@
 #include <utility>
 
 #include "LogTestSupport.h"
+#include "log/LineSource.h"
 #include "log/LogReader.h"
 
 namespace corv {
@@ -147,17 +151,42 @@ TEST(ParseLogProblems, AValueThatDoesNotFitIsReportedAndLeavesTheField) {
                   "\n0.TimeOfDeath=7\n0.RUCollected=7\n0.DamageTo.2=7\n0.HeavyCruiser=7\n");
 }
 
+// A FIFO or a device in a log's place is refused without waiting on it, and a
+// file larger than any log is refused unread (both files here are sparse).
 TEST(ParseLogProblems, AFileThatCannotBeReadIsReportedAndChangesNothing) {
-  const test::TempLog empty("");
+  const test::TempLog empty(""), fifo(""), atLimit(""), overLimit("");
+  std::filesystem::remove(fifo.path());
+  ASSERT_EQ(mkfifo(fifo.path().c_str(), 0600), 0);
+  std::filesystem::resize_file(atLimit.path(), logio::kMaxLogBytes);
+  std::filesystem::resize_file(overLimit.path(), logio::kMaxLogBytes + 1);
   for (const auto& [path, text] : {std::pair<std::string, std::string>{empty.path(), ""},
+                                   {atLimit.path(), ""},
+                                   {overLimit.path(), "the file is larger than 64 MiB, more than any game log"},
+                                   {fifo.path(), "the file is not a regular file"},
+                                   {"/dev/zero", "the file is not a regular file"},
                                    {"/nonexistent/corvaneth/none.txt", "the file cannot be opened"},
-                                   {std::filesystem::temp_directory_path().string(), "the file cannot be read"}}) {
+                                   {std::filesystem::temp_directory_path().string(), "the file is not a regular file"}}) {
     StatsState s;
     s.PlayerIndex = 3.0f;  // what the caller set stays when no line moves it
     const auto problem = ParseLog104(s, path);
     EXPECT_EQ(problem ? problem->text() : "", text) << path;
     EXPECT_EQ(s.PlayerIndex, 3.0f);
   }
+}
+
+// The version and the records come from one open file, read once: a log
+// rewritten between two openings would be read by the other version's rules.
+TEST(ReadLog, OpensTheFileOnce) {
+  const test::TempLog log(test::separatorLog(4) + "PULSE LANCE FRIGATE\r\n");
+  const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  ASSERT_GE(inotify_add_watch(watch, log.path().c_str(), IN_OPEN | IN_CLOSE_NOWRITE), 0);
+  StatsState s;
+  EXPECT_EQ(ReadLog(s, log.path()).version, "1.04");
+  EXPECT_EQ(s.PlayerIndex, 1.0f);
+  // Alternating, so the kernel cannot fold two openings into one event.
+  alignas(inotify_event) char events[4096];
+  EXPECT_EQ(read(watch, events, sizeof events), static_cast<ssize_t>(2 * sizeof(inotify_event)));
+  close(watch);
 }
 
 TEST(GoldenDump, SampleLogsMatchTheirExpectedFiles) {

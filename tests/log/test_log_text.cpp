@@ -45,6 +45,14 @@ TEST(DecodeWindows1252, BytesBecomeUtf8) {
   for (const auto& [bytes, utf8] : kCases) EXPECT_EQ(DecodeWindows1252(bytes), utf8) << utf8;
 }
 
+TEST(ValidUtf8, EachIllFormedPieceBecomesOneReplacementCharacter) {
+  const std::pair<const char*, const char*> kCases[] = {
+      {"V\xC3\xB6ssik \xF0\x9F\x9A\x80", "V\u00F6ssik \U0001F680"}, {"\xC0\xAF\x80", "\uFFFD\uFFFD\uFFFD"},
+      {"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"}, {"\xF0\x9F\x9Ax", "\uFFFDx"}, {"\xF4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"},
+      {"\xE2\x82", "\uFFFD"}};
+  for (const auto& [bytes, utf8] : kCases) EXPECT_EQ(ValidUtf8(bytes), utf8) << utf8;
+}
+
 std::string versionOf(const std::string& bytes) {
   const test::TempLog log(bytes);
   return GetLogVersion(log.path());
@@ -105,15 +113,16 @@ TEST(LineEndings, LfThenCrAndCrThenCrLfAreTwoEndings) {
         << bytes;
 }
 
+// The mark also says the names are UTF-8; without it they are Windows-1252.
 TEST(LineEndings, AByteOrderMarkOnlyOpeningTheFileIsLeftOut) {
   const std::string bom = "\xEF\xBB\xBF";
   const std::string body = "*************\r\n*************\r\nPlayer Name: Ilvessa\r\n*************\r\n*************\r\n"
-                           "Player Name: Dorrik\r\n";
+                           "Player Name: D\xC3\xB6rrik\xFF\r\n";
   // Unrecognised, the marked separator would put both players in one slot.
   const std::pair<std::string, const char*> kCases[] = {
-      {bom + body, "PlayerIndex=1\n0.Name=Ilvessa\n1.Name=Dorrik\n"},
-      {bom + bom + body, "PlayerIndex=0.5\n0.Name=Dorrik\n"},
-      {body.substr(0, 15) + bom + body.substr(15), "PlayerIndex=0.5\n0.Name=Dorrik\n"},
+      {bom + body, "PlayerIndex=1\n0.Name=Ilvessa\n1.Name=D\u00F6rrik\uFFFD\n"},
+      {bom + bom + body, "PlayerIndex=0.5\n0.Name=D\u00F6rrik\uFFFD\n"},
+      {body.substr(0, 15) + bom + body.substr(15), "PlayerIndex=0.5\n0.Name=D\u00C3\u00B6rrik\u00FF\n"},
       {bom, "PlayerIndex=-1\n"}};
   for (const auto& [bytes, dump] : kCases) EXPECT_EQ(readLog(bytes), "version=1.00\n" + std::string(dump));
 }

@@ -92,6 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
                       OpenCase{"FiveSeparators", separatorLog(5), nullptr, 1.5f, "|P0|P1", nullptr},
                       OpenCase{"NinePlayers", separatorLog(18), nullptr, 8, "|P0|P1|P2|P3|P4|P5|P6|P7", &kUnreadable},
                       OpenCase{"MissingFile", "", "/nonexistent/corvaneth/no-such-log.txt", -1, "", &kUnreadable},
+                      // Refused unread, like a file far larger than any log.
+                      OpenCase{"NoRegularFile", "", "/dev/zero", -1, "", &kNotALog},
                       OpenCase{"RejectedByTheReader", "", CORV_TEST_DATA "/pages_v104_rejected.txt", 2, "|Ana|Bo|Cy",
                                &kUnreadable}),
     [](const auto& info) { return std::string(info.param.name); });
