@@ -1,10 +1,12 @@
 // Design values of the statistics window: places and sizes in twips, colours
-// as 0x00BBGGRR. Only the window's own construction uses them.
+// as 0x00BBGGRR. The window's construction uses them, and the routines that
+// write player names into its pages take the room a name may fill from here.
 #pragma once
 
 #include <array>
 
 #include "core/Numbers.h"
+#include "ui/Chart.h"
 #include "ui/Twips.h"
 
 namespace mainDesign {
@@ -149,5 +151,20 @@ constexpr std::array<ChartDesign, 4> kCharts{{
     {false, 5, "Damage Dealt", 4080, 1380, 3915, 3585,
      {rgb(255, 0, 0), rgb(0, 255, 0), rgb(0, 0, 255), rgb(255, 255, 0), rgb(255, 0, 255)}},
 }};
+
+// ---- Room for player names ----
+// A name too long for its place is cut short with "…" so that nothing runs
+// off the page or under a chart; a name that fits shows whole.
+
+// A page title may reach the page's right edge, as the chooser above it does.
+static_assert(kResTitleFrame.left + kResTitleLeft == kTitleLeft, "the Resource title stands where the others do");
+constexpr float kTitleMaxWidth = kPageWidth - kTitleLeft;
+// A summary row's caption, "<name> (<race>): <score> pts", likewise.
+constexpr float kRowMaxWidth = kPageWidth - kRowLeft;
+// The Combat page's value column starts this far right of its widest label,
+constexpr float kCombatValueGap = 70;
+// and the values of the opponent rows, which stand beside the chart, end where
+// the chart starts drawing: its left edge and the empty margin it keeps.
+constexpr float kCombatValuesRight = kCharts[3].left + ui::kChartMarginPixels * ui::kTwipsPerPixel;
 
 }  // namespace mainDesign

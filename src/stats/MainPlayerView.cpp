@@ -1,10 +1,13 @@
 // The view chooser: the summary of all players again, or one player's
 // figures on all four pages. Every figure is plain number text: the chart
 // takes it as its data value, and a value label shows it behind ": ".
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "stats/Main.h"
+#include "stats/MainDesign.h"
 #include "stats/Scoring.h"
 #include "stats/Summaries.h"
 #include "ui/Chart.h"
@@ -23,6 +26,11 @@ void setColumn(ui::Chart& chart, int column, long long v) {
   chart.setData(number(v));
 }
 
+// "<name>'s ..." with the name cut short where the title would run off the page.
+void setTitle(ui::Label& title, const corv::PlayerStats& pl, const char* suffix) {
+  title.setCaption(title.captionFitting({}, text(pl.Name), QString::fromLatin1(suffix), mainDesign::kTitleMaxWidth));
+}
+
 // The busy page goes behind the tab pages, so whichever page was in front
 // before the choice shows again.
 void endOfChoice(Main& w) {
@@ -37,7 +45,7 @@ void fillFigurePage(Main& w, const char* category, int page, ui::Label& title, c
                     const corv::PlayerStats& pl) {
   w.LayoutPlayerPage(category);
   for (int c = 1; c <= charted; ++c) setColumn(*w.Graph[page], c, figures[c - 1]);
-  title.setCaption(text(pl.Name) + QString::fromLatin1(titleSuffix));
+  setTitle(title, pl, titleSuffix);
   for (int r = 0; r < 8; ++r) values[r]->setCaption(value(figures[r]));
 }
 
@@ -61,7 +69,7 @@ void fillUnitPage(Main& w, const corv::PlayerStats& pl) {
 void fillCombatPage(Main& w, int p, int lastSlot) {
   const corv::PlayerStats& pl = w.state().Players[p];
   w.LayoutPlayerPage("Combat");
-  w.lbCombatTitle->setCaption(text(pl.Name) + QStringLiteral("'s Combat Performance Stats"));
+  setTitle(*w.lbCombatTitle, pl, "'s Combat Performance Stats");
   // Added wide: eight 32-bit entries can exceed the 32-bit range together.
   w.lbCombatVal[0]->setCaption(value(corv::damageTotal(pl)) + QStringLiteral(" - ") + number(pl.Kills) +
                                QStringLiteral(" kills, ") + number(pl.Losses) + QStringLiteral(" losses"));
@@ -75,20 +83,32 @@ void fillCombatPage(Main& w, int p, int lastSlot) {
     chart.setSeriesFillColor(i, w.Graph[2]->SeriesFillColor(i + 1));
   }
 
-  // The value column starts right of its widest label, "Total Damage" included.
-  int row = 0;
+  // The other players take rows and columns 1 on, in slot order.
+  std::vector<int> others;
+  for (int i = 0; i <= lastSlot; ++i)
+    if (i != p) others.push_back(i);
+  float widestValue = 0;
+  for (int row = 1; row <= static_cast<int>(others.size()); ++row) {
+    const long long damage = pl.DamageTo[others[row - 1]];
+    w.lbCombatVal[row]->setCaption(value(damage));
+    widestValue = std::max(widestValue, w.lbCombatVal[row]->Width());
+    setColumn(chart, row, damage);
+  }
+
+  // The value column starts right of its widest label, "Total Damage"
+  // included; an opponent's name takes no more room than leaves the values
+  // beside the chart clear of it.
+  using mainDesign::kCombatValueGap;
   float widest = w.lbCombat[0]->Width();
-  for (int i = 0; i <= lastSlot; ++i) {
-    if (i == p) continue;
-    ++row;
+  for (int row = 1; row <= static_cast<int>(others.size()); ++row) {
     ui::Label* label = w.lbCombat[row];
     label->setVisible(true);
-    label->setCaption(QStringLiteral("Dmg vs ") + text(w.state().Players[i].Name));
-    if (label->Width() > widest) widest = label->Width();
-    w.lbCombatVal[row]->setCaption(value(pl.DamageTo[i]));
-    setColumn(chart, row, pl.DamageTo[i]);
+    const float room = mainDesign::kCombatValuesRight - widestValue - kCombatValueGap - label->Left();
+    label->setCaption(label->captionFitting(QStringLiteral("Dmg vs "), text(w.state().Players[others[row - 1]].Name),
+                                            {}, room));
+    widest = std::max(widest, label->Width());
   }
-  for (int r = 0; r <= lastSlot; ++r) w.lbCombatVal[r]->setLeft(w.lbCombat[r]->Left() + widest + 70.0f);
+  for (int r = 0; r <= lastSlot; ++r) w.lbCombatVal[r]->setLeft(w.lbCombat[r]->Left() + widest + kCombatValueGap);
 }
 
 void fillOverviewPage(Main& w, const corv::PlayerStats& pl) {
@@ -96,7 +116,7 @@ void fillOverviewPage(Main& w, const corv::PlayerStats& pl) {
   setColumn(*w.Graph[0], 1, pl.ResourceScore);
   setColumn(*w.Graph[0], 2, pl.UnitScore);
   setColumn(*w.Graph[0], 3, pl.CombatScore);
-  w.lbGenTitle->setCaption(text(pl.Name) + QStringLiteral("'s Overall Game Performance"));
+  setTitle(*w.lbGenTitle, pl, "'s Overall Game Performance");
   w.lbGenVal[0]->setCaption(value(pl.ShipsTotal));
   w.lbGenVal[1]->setCaption(pl.TimeOfDeath == 0 ? QStringLiteral(": Still Alive")
                                                 : QStringLiteral(": ") + text(corv::FormatHMS(pl.TimeOfDeath)));

@@ -167,7 +167,11 @@ Rgb categoryColour(Category c, int shade) {
 }
 
 std::string summaryCaption(const PlayerStats& p, std::int64_t score) {
-  return p.Name + " (" + p.Race + "):" + numTextSigned(score) + " pts";
+  return p.Name + summaryCaptionAfterName(p, score);
+}
+
+std::string summaryCaptionAfterName(const PlayerStats& p, std::int64_t score) {
+  return " (" + p.Race + "):" + numTextSigned(score) + " pts";
 }
 
 int playerCount(float playerIndex) {

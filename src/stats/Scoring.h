@@ -130,6 +130,8 @@ Rgb categoryColour(Category c, int shade);
 
 // Name & " (" & Race & "):" & score with one leading blank & " pts".
 std::string summaryCaption(const PlayerStats& p, std::int64_t score);
+// The same caption without the name: what the page shows after it.
+std::string summaryCaptionAfterName(const PlayerStats& p, std::int64_t score);
 
 // The players are the whole numbers 0..PlayerIndex: floor(PlayerIndex) + 1,
 // held to 0..8 (a PlayerIndex of 1.5 counts two players).

@@ -3,12 +3,22 @@
 #include <QString>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 
 #include "stats/Main.h"
+#include "stats/MainDesign.h"
+#include "stats/Scoring.h"
 #include "stats/ScoringSummary.h"
 #include "ui/Controls.h"
 
 namespace {
+
+// The ranked row's caption, the name cut short where it would run off the page.
+void setRankedCaption(ui::Label& row, const corv::PlayerStats& player, std::int64_t score) {
+  row.setCaption(row.captionFitting({}, QString::fromStdString(player.Name),
+                                    QString::fromStdString(corv::summaryCaptionAfterName(player, score)),
+                                    mainDesign::kRowMaxWidth));
+}
 
 void writeCategoryPage(Main& main, corv::Category c, ui::Label& title, const std::array<ui::Label*, 8>& rows,
                        const std::array<ui::Shape*, 8>& bars) {
@@ -21,7 +31,7 @@ void writeCategoryPage(Main& main, corv::Category c, ui::Label& title, const std
 
   for (std::size_t r = 0; r < result.rows.size() && r < rows.size(); ++r) {
     const corv::CategoryRow& row = result.rows[r];
-    rows[r]->setCaption(QString::fromStdString(row.caption));
+    setRankedCaption(*rows[r], s.Players[static_cast<std::size_t>(row.slot)], row.score);
     bars[r]->setWidth(row.width);
     bars[r]->setFillColor(row.colour);
   }
@@ -61,7 +71,7 @@ void GeneralSummary(Main& main) {
     ui::Shape& resource = *main.lnGen[j];
     ui::Shape& unit = *main.lnGen2[j];
     ui::Shape& combat = *main.lnGen3[j];
-    main.lbGen[j]->setCaption(QString::fromStdString(row.caption));
+    setRankedCaption(*main.lbGen[j], s.Players[static_cast<std::size_t>(row.slot)], row.score);
     // Each segment starts where the one before it ends, as that one now
     // stands, so the bar stays whole wherever its first segment was put.
     resource.setWidth(row.widths[0]);

@@ -102,7 +102,7 @@ class Chart::View final : public QChartView {
     chart_->setBackgroundVisible(false);
     chart_->setPlotAreaBackgroundVisible(false);
     chart_->setBackgroundRoundness(0);
-    chart_->setMargins(QMargins(2, 2, 2, 2));
+    chart_->setMargins(QMargins(kChartMarginPixels, kChartMarginPixels, kChartMarginPixels, kChartMarginPixels));
     chart_->legend()->hide();
     chart_->setTitleFont(smallFont());
     chart_->setTitleBrush(QBrush(QColor(224, 224, 224)));

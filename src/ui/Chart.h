@@ -10,6 +10,9 @@
 
 namespace ui {
 
+// The empty edge a chart keeps inside its box on every side, in pixels.
+inline constexpr int kChartMarginPixels = 2;
+
 class Chart final : public Control {
  public:
   enum class Kind { Pie2D, Bar2D };

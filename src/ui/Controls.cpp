@@ -23,6 +23,13 @@ QString shownText(const QString& caption, bool doubledAmpersands) {
   return t;
 }
 
+// The advance of a caption's widest line, in pixels.
+int captionAdvance(const QFontMetrics& fm, const QString& shown) {
+  int widest = 0;
+  for (const QString& line : shown.split(QLatin1Char('\n'))) widest = std::max(widest, fm.horizontalAdvance(line));
+  return widest;
+}
+
 class ShapeWidget final : public QWidget {
  public:
   explicit ShapeWidget(QWidget* parent) : QWidget(parent) {}
@@ -99,6 +106,28 @@ void Label::setDoubledAmpersands(bool on) {
   setCaption(caption_);
 }
 
+QString Label::captionFitting(const QString& before, const QString& name, const QString& after,
+                              float maxWidth) const {
+  const QString whole = before + name + after;
+  const QWidget* w = widget();
+  if (!w || !std::isfinite(maxWidth)) return whole;
+  const QFontMetrics fm = w->fontMetrics();
+  // The label's width is whole pixels at 15 twips each.
+  const int limit = static_cast<int>(std::floor(std::max(maxWidth, 0.0f) / kTwipsPerPixel));
+  const auto fits = [&](const QString& caption) {
+    return captionAdvance(fm, shownText(caption, doubledAmpersands_)) <= limit;
+  };
+  if (fits(whole)) return whole;
+  // Kerning across the joins may keep the parts from adding up exactly, so
+  // the name's room shrinks until the whole fits.
+  for (int room = limit - fm.horizontalAdvance(before + after); room > 0; --room) {
+    const QString shortened = fm.elidedText(name, Qt::ElideRight, room);
+    if (shortened.isEmpty()) break;
+    if (fits(before + shortened + after)) return before + shortened + after;
+  }
+  return before + QChar(0x2026) + after;
+}
+
 void Label::setForeColor(Rgb c) {
   fore_ = c;
   setPaletteColour(widget(), QPalette::WindowText, c);
@@ -139,11 +168,9 @@ void Label::resizeToCaption() {
   // The extent a caption takes: the advance of its widest line, and a font
   // height per line.
   const QFontMetrics fm = w->fontMetrics();
-  const QStringList lines = shownText(caption_, doubledAmpersands_).split(QLatin1Char('\n'));
-  int widest = 0;
-  for (const QString& line : lines) widest = std::max(widest, fm.horizontalAdvance(line));
-  width_ = toTwips(widest);
-  height_ = toTwips(fm.height() + (lines.size() - 1) * fm.lineSpacing());
+  const QString shown = shownText(caption_, doubledAmpersands_);
+  width_ = toTwips(captionAdvance(fm, shown));
+  height_ = toTwips(fm.height() + shown.count(QLatin1Char('\n')) * fm.lineSpacing());
   applyGeometry();
 }
 

@@ -25,6 +25,10 @@ class Label final : public Control {
   // Captions written with "&&" for one "&" (the credit lines are); off by
   // default, so that any other text shows exactly as given.
   void setDoubledAmpersands(bool on);
+  // The caption before + name + after as this label would show it at most
+  // maxWidth twips wide: whole where it fits, otherwise with the name alone
+  // cut short at its end with "…", measured in the label's own font.
+  QString captionFitting(const QString& before, const QString& name, const QString& after, float maxWidth) const;
 
  private:
   void resizeToCaption();

@@ -4,6 +4,7 @@
 // opened after another, which must show what a fresh window shows.
 #include <QString>
 #include <gtest/gtest.h>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -55,6 +56,16 @@ void PrintTo(const ViewCase& c, std::ostream* os) { *os << c.name; }
 
 class GoldenViews : public corv::test::StatsTest, public ::testing::WithParamInterface<ViewCase> {};
 
+// Every label shown on a page ends inside it (Frame1 starts 480 in), and the
+// values beside the Combat chart end within its 2-pixel margin (left 4080).
+void ExpectLabelsInPlace(const std::string& dump) {
+  static const std::regex shown(
+      R"(^(lbCombatVal_[1-7])?\S* shown in=(Tabb_\d|Frame1) label at=([-\d.]+),\S+ size=([\d.]+)x.*)", std::regex::multiline);
+  for (std::sregex_iterator m(dump.begin(), dump.end(), shown), end; m != end; ++m)
+    EXPECT_LE(std::stod((*m)[3]) + std::stod((*m)[4]) + ((*m)[2] == "Frame1" ? 480 : 0), (*m)[1].matched ? 4110 : 8115)
+        << m->str();
+}
+
 TEST_P(GoldenViews, PlayersChosenThenTheSummaryAgain) {
   ASSERT_TRUE(openAsLauncher(dataFile(GetParam().log)));
   std::ostringstream first, views, again;
@@ -62,6 +73,7 @@ TEST_P(GoldenViews, PlayersChosenThenTheSummaryAgain) {
   views << "view=opened\n" << windowText(*main);
   for (const int slot : GetParam().chosen) ASSERT_TRUE(corv::WritePlayerChoice(views, *main, slot));
   EXPECT_EQ(views.str(), readFile(dataFile(std::string("views_") + GetParam().name + ".expected")));
+  ExpectLabelsInPlace(views.str());
   corv::WriteSummaryChoice(again, *main);
   EXPECT_EQ(again.str(), "view=summary\n" + first.str());
 }
@@ -69,13 +81,15 @@ TEST_P(GoldenViews, PlayersChosenThenTheSummaryAgain) {
 // Two players whose short names leave "Total Damage" the widest Combat label;
 // eight, the chosen one in the middle, then one without a name; a stray
 // separator (PlayerIndex 2.5); numbers past 16 and 32 bits and a negative time
-// of death.
+// of death; names of 33 characters and more, cut short with "…" where they
+// would run off the page or under the Combat chart.
 INSTANTIATE_TEST_SUITE_P(
     Samples, GoldenViews,
     ::testing::Values(ViewCase{"two_players", "views_two_players.txt", {0, 1}},
                       ViewCase{"eight_players", "views_eight_players.txt", {3, 5}},
                       ViewCase{"stray_separator", "views_three_stray_separator.txt", {1}},
-                      ViewCase{"wide_numbers", "pages_v104_wide_numbers.txt", {1, 0}}),
+                      ViewCase{"wide_numbers", "pages_v104_wide_numbers.txt", {1, 0}},
+                      ViewCase{"long_names", "views_long_names.txt", {0, 1, 2, 3}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct LogPair {
