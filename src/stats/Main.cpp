@@ -24,6 +24,7 @@ Main::~Main() {
 
 void Main::wireEvents() {
   onActivate = [this] { Form_Activate(); };
+  watchFrontPage();
   imgTitle->onMouseDown = [this](int b, int s, float x, float y) { imgTitle_MouseDown(b, s, x, y); };
   imgTitle->onMouseMove = [this](int b, int s, float x, float y) { imgTitle_MouseMove(b, s, x, y); };
   lbTitleStats->onMouseDown = [this](int b, int s, float x, float y) { lbTitleStats_MouseDown(b, s, x, y); };

@@ -228,7 +228,8 @@ class Window::Impl final : public QWidget {
       return handled;
     } else if (e->type() == QEvent::KeyPress && !keyPreview_) {
       raiseKeyDown(static_cast<QKeyEvent*>(e));
-      return true;
+      // Tab still moves the focus when no control holds it.
+      return QWidget::event(e);
     }
     return QWidget::event(e);
   }
