@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "ui/Dialogs.h"
+
 namespace ui {
 
 namespace {
@@ -234,8 +236,17 @@ class Window::Impl final : public QWidget {
     return QWidget::event(e);
   }
 
-  // A close from the title bar (or the program's end) unloads the window.
+  // A close from the title bar unloads the window unless it has a way of
+  // its own to close; the program's end unloads every window.
   void closeEvent(QCloseEvent* e) override {
+    if (!programEnding()) {
+      if (auto handler = owner_.onCloseRequest) {
+        handler();
+        // Accepted, so that closing every window (a session's end) goes on;
+        // the handler has hidden this one or shown another.
+        return e->accept();
+      }
+    }
     owner_.unloaded_ = true;
     e->accept();
     QWidget::closeEvent(e);

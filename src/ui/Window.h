@@ -52,6 +52,10 @@ class Window : public Container {
 
   std::function<void()> onActivate;                 // every time it becomes the active window
   std::function<void(int keyCode, int shift)> onKeyDown;
+  // A close request from outside the program: the window manager's close box,
+  // Alt+F4, a taskbar's close. Unset, it unloads the window; set, it runs
+  // instead and the window stays loaded. The program's end always unloads.
+  std::function<void()> onCloseRequest;
 
  private:
   class Impl;
