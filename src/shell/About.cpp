@@ -139,7 +139,9 @@ void About::Timer1_Timer() {
   ui::DoEvents();
 }
 
-void About::Form_KeyDown(int, int) {
+void About::Form_KeyDown(int keyCode, int) {
+  // Alt, Ctrl and the like begin a chord; its key closes the window.
+  if (ui::isModifierKey(keyCode)) return;
   Timer1->setEnabled(false);
   Unload();
 }

@@ -64,6 +64,10 @@ class Window : public Container {
   Rgb back_ = 0;
 };
 
+// Whether a key code (as onKeyDown gives it) is a key that only changes
+// others, Shift, Ctrl, Alt, AltGr and the system keys, or a lock key.
+bool isModifierKey(int keyCode);
+
 // Centres a top-level window on its screen, its frame included. Call it when
 // the window's size is final; a window not yet framed by the window manager is
 // centred again once its frame is known.

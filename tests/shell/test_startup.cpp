@@ -34,6 +34,13 @@ void press(shell::Startup& s, int index, Qt::MouseButton button = Qt::LeftButton
   settle();
 }
 
+// A key event as the platform gives it, with the modifiers held so far (QTest
+// knows no text for keys such as Super or AltGr).
+void sendKey(QWidget* w, QEvent::Type type, Qt::Key key, bool autoRepeat = false) {
+  QKeyEvent e(type, key, QGuiApplication::keyboardModifiers(), QString(), autoRepeat);
+  QApplication::sendEvent(w, &e);
+}
+
 class StartupTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -51,13 +58,9 @@ class StartupTest : public ::testing::Test {
     };
     h.openUrl = [this](const QString& url) { note("url " + url); };
     h.endProgram = [this] { note(QStringLiteral("end")); };
-    // Every About window that shows is noted and closed with a key.
     QObject::connect(&aboutCloser, &QTimer::timeout, [this] {
       for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QStringLiteral("About") && w->isVisible()) {
-          note(QStringLiteral("about"));
-          QTest::keyClick(w, Qt::Key_Escape);
-        }
+        if (w->objectName() == QStringLiteral("About") && w->isVisible()) onAbout(w);
     });
     aboutCloser.start(20);
   }
@@ -80,6 +83,11 @@ class StartupTest : public ::testing::Test {
   QTemporaryDir dir;
   corv::StatsState state;
   QTimer aboutCloser;
+  // Every About window that shows goes here; by default it is noted and closed with a key.
+  std::function<void(QWidget*)> onAbout = [this](QWidget* about) {
+    note(QStringLiteral("about"));
+    QTest::keyClick(about, Qt::Key_Escape);
+  };
   // Every modal piece the launcher used, in order: "box title|style|prompt",
   // "pick start|title", "open preset|filter", "url address", "end", "about".
   std::vector<QString> events;
@@ -112,6 +120,35 @@ TEST_F(StartupTest, EachMenuEntryPressedWithAnyButtonStartsItsOwnActionOneAtATim
   QTimer::singleShot(0, [&] { press(*s, 2); });
   press(*s, 0);
   EXPECT_EQ(events, std::vector<QString>{QStringLiteral("about")});
+}
+
+// A chord on About closes About only: Alt, Ctrl and the like alone do not; its
+// key does, even aimed at a credit line, as does the window manager's close
+// (its Alt+F4). The rest of the chord reaches the launcher as nothing: a
+// repeat, a repeated close, the releases. A new key after it does.
+TEST_F(StartupTest, AKeyChordOnAboutClosesAboutOnly) {
+  auto s = shownLauncher();
+  s->onKeyDown = [this](int code, int) { note(QString::number(code)); };
+  const Qt::Key chord[] = {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Meta,  Qt::Key_Super_L,
+                           Qt::Key_AltGr, Qt::Key_CapsLock, Qt::Key_Alt, Qt::Key_F4};
+  std::string seen;
+  for (bool byKey : {true, false}) {
+    onAbout = [&](QWidget* about) {
+      QWidget* line = about->findChild<QWidget*>(QStringLiteral("lbCredits_1"));
+      for (Qt::Key k : chord) {
+        byKey || k != Qt::Key_F4 ? sendKey(line, QEvent::KeyPress, k) : void(about->close());
+        seen += about->isVisible() ? 'o' : 'x';
+      }
+      sendKey(s->widget(), QEvent::KeyPress, Qt::Key_F4, true);
+      s->widget()->close();
+      for (Qt::Key k : chord) sendKey(s->widget(), QEvent::KeyRelease, k);
+    };
+    press(*s, 0);
+    QTest::keyClick(s->widget(), Qt::Key_A);
+    EXPECT_TRUE(s->isShown() && !s->isUnloaded());
+  }
+  EXPECT_EQ(seen, "ooooooox" "ooooooox");
+  EXPECT_EQ(events, (std::vector<QString>{QStringLiteral("65"), QStringLiteral("65")}));
 }
 
 TEST_F(StartupTest, AnEntryStaysRedUntilThePointerCrossesTheBackgroundWhichTheTitleAndRuleHide) {
