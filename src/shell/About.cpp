@@ -4,6 +4,8 @@
 #include <QPixmap>
 #include <QStyleHints>
 
+#include <algorithm>
+
 #include "assets/Assets.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
@@ -21,8 +23,7 @@ constexpr float kRestDivisor = 2.45f;
 
 }  // namespace
 
-About::About() : ui::Window(QStringLiteral("About")) {
-  opened_.start();
+About::About(std::optional<quint64> openingPress) : ui::Window(QStringLiteral("About")), openingPress_(openingPress) {
   setCaption(QStringLiteral("About Corvaneth Stats..."));
   setBorderStyle(ui::BorderStyle::FixedToolWindow);
   setBackColor(ui::kDarkGrey);
@@ -36,9 +37,12 @@ About::About() : ui::Window(QStringLiteral("About")) {
   Image1->Move(60, 0, 4110, 3975);
   Image1->onClick = [this] { Image1_Click(); };
   // The second press of a double-click on the launcher's entry lands on the
-  // emblem, which fills the window: it is not a click that closes it.
+  // emblem, which fills the window: it is not a click that closes it. The
+  // presses' own times count; the load makes the second one handled late.
   Image1->onMouseDown = [this](int, int, float, float) {
-    pressOpenedWindow_ = opened_.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    const std::optional<quint64> at = ui::mouseEventTime();
+    const auto interval = static_cast<quint64>(std::max(0, QGuiApplication::styleHints()->mouseDoubleClickInterval()));
+    pressOpenedWindow_ = openingPress_ && at && *at >= *openingPress_ && *at - *openingPress_ < interval;
   };
 
   lbDefault = std::make_unique<ui::Label>(*this, QStringLiteral("lbDefault"));
@@ -139,7 +143,9 @@ void About::Timer1_Timer() {
   ui::DoEvents();
 }
 
-void About::Form_KeyDown(int, int) {
+void About::Form_KeyDown(int keyCode, int) {
+  // Alt, Ctrl and the like begin a chord; its key closes the window.
+  if (ui::isModifierKey(keyCode)) return;
   Timer1->setEnabled(false);
   Unload();
 }

@@ -4,10 +4,10 @@
 // key or a click on the emblem closes it.
 #pragma once
 
-#include <QElapsedTimer>
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ui/Twips.h"
@@ -24,7 +24,8 @@ class About final : public ui::Window {
   static constexpr int kCreditLines = 35;
 
   // Loading happens here: the credit lines are built before the first showing.
-  About();
+  // openingPress: the time of the mouse press that opens the window, if one did.
+  explicit About(std::optional<quint64> openingPress = std::nullopt);
   ~About() override;
 
   std::unique_ptr<ui::Timer> Timer1;
@@ -45,6 +46,6 @@ class About final : public ui::Window {
   void Form_Load();
   void LoadCreditLabel(int index);
 
-  QElapsedTimer opened_;
+  std::optional<quint64> openingPress_;
   bool pressOpenedWindow_ = false;  // the latest press on the emblem belongs to the opening double-click
 };

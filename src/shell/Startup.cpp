@@ -144,7 +144,7 @@ void Startup::lbMenu_MouseDown(int Index, int, int, float, float) {
 
   switch (Index) {
     case kAbout: {
-      auto about = std::make_unique<About>();
+      auto about = std::make_unique<About>(ui::mouseEventTime());
       about->Show(1);
       break;
     }

@@ -19,11 +19,14 @@ Main::Main(corv::StatsState& state) : ui::Window(QStringLiteral("Main")), state_
 Main::~Main() {
   // No handler may reach the controls while they go.
   onActivate = nullptr;
+  onCloseRequest = nullptr;
   while (!owned_.empty()) owned_.pop_back();
 }
 
 void Main::wireEvents() {
   onActivate = [this] { Form_Activate(); };
+  onCloseRequest = [this] { lbClose_Click(); };
+  watchFrontPage();
   imgTitle->onMouseDown = [this](int b, int s, float x, float y) { imgTitle_MouseDown(b, s, x, y); };
   imgTitle->onMouseMove = [this](int b, int s, float x, float y) { imgTitle_MouseMove(b, s, x, y); };
   lbTitleStats->onMouseDown = [this](int b, int s, float x, float y) { lbTitleStats_MouseDown(b, s, x, y); };

@@ -142,8 +142,12 @@ class Main final : public ui::Window {
   void buildBusyPage();
   void wireEvents();
   void dragBy(int button, float x, float y);
+  void watchFrontPage();
+  void keepFocusOnFrontPage();
 
   corv::StatsState& state_;
+  Qt::FocusPolicy chooserFocus_ = Qt::NoFocus;  // how the chooser in front takes the keyboard
+  bool chooserFocusPending_ = false;  // the busy page took the keyboard from a chooser
   // Every control, in creation order; destroyed in reverse so that children
   // go before the frames holding them.
   std::vector<std::unique_ptr<ui::Control>> owned_;

@@ -112,6 +112,8 @@ class Chart::View final : public QChartView {
     setAutoFillBackground(false);
     viewport()->setAutoFillBackground(false);
     setStyleSheet(QStringLiteral("background: transparent"));
+    // A chart answers no key, so Tab passes it by.
+    setFocusPolicy(Qt::NoFocus);
   }
 
   // The series and axes of a kind are made once and kept: Qt Charts does not

@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QMouseEvent>
 
+#include <utility>
+
 #include "ui/Dialogs.h"
 
 namespace ui {
@@ -17,7 +19,11 @@ int buttonValue(Qt::MouseButtons b) {
   return v;
 }
 
+std::optional<quint64> handledMouseTime;
+
 }  // namespace
+
+std::optional<quint64> mouseEventTime() { return handledMouseTime; }
 
 int shiftState(Qt::KeyboardModifiers m) {
   int v = 0;
@@ -58,17 +64,27 @@ class ControlEventFilter final : public QObject {
     switch (event->type()) {
       case QEvent::MouseButtonPress:
       case QEvent::MouseButtonDblClick:
-        return press(static_cast<QMouseEvent*>(event));
+        return handle(&ControlEventFilter::press, event);
       case QEvent::MouseMove:
-        return move(static_cast<QMouseEvent*>(event));
+        return handle(&ControlEventFilter::move, event);
       case QEvent::MouseButtonRelease:
-        return release(static_cast<QMouseEvent*>(event));
+        return handle(&ControlEventFilter::release, event);
       default:
         return false;
     }
   }
 
  private:
+  // Handlers may run event loops of their own (a modal window); an event
+  // handled within gives back the time of the one around it.
+  bool handle(bool (ControlEventFilter::*step)(QMouseEvent*), QEvent* event) {
+    auto* e = static_cast<QMouseEvent*>(event);
+    const std::optional<quint64> outer = std::exchange(handledMouseTime, e->timestamp());
+    const bool kept = (this->*step)(e);
+    handledMouseTime = outer;
+    return kept;
+  }
+
   bool press(QMouseEvent* e) {
     control_->leftPressed_ = e->button() == Qt::LeftButton;
     return raise(control_->onMouseDown, buttonValue(e->button()), e);

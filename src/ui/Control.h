@@ -8,6 +8,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "ui/Twips.h"
 
@@ -17,6 +18,11 @@ class Container;
 
 // The keyboard state as the mouse and key handlers see it: 1 shift, 2 ctrl, 4 alt.
 int shiftState(Qt::KeyboardModifiers m);
+
+// The time, in ms, that the mouse event being handled carries from the
+// platform, or none outside one: two presses compare by when they happened,
+// not by when they are handled.
+std::optional<quint64> mouseEventTime();
 
 struct FontSpec {
   QString family;      // the design's font name; installFontSubstitutes maps it to an installed one

@@ -53,7 +53,10 @@ QString realPickFolder(QWidget* owner, const QString& start, const QString& titl
 
 void realOpenUrl(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
 
+bool ending = false;
+
 void realEnd() {
+  ending = true;
   QApplication::closeAllWindows();
   QCoreApplication::exit(0);
 }
@@ -130,6 +133,8 @@ void DoEvents() { QCoreApplication::processEvents(); }
 void End() {
   if (auto& h = dialogHandlers(); h.endProgram) h.endProgram();
 }
+
+bool programEnding() { return ending; }
 
 QWidget* ActiveWindow() { return QApplication::activeWindow(); }
 

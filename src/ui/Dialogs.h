@@ -41,6 +41,9 @@ void OpenUrl(const QString& url);
 void DoEvents();
 // Ends the program at once, closing every window.
 void End();
+// True once the program is ending: every window then closes for good,
+// whatever its close request does otherwise.
+bool programEnding();
 // The program's active top-level window, or nullptr.
 QWidget* ActiveWindow();
 

@@ -11,7 +11,10 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <set>
 #include <vector>
+
+#include "ui/Dialogs.h"
 
 namespace ui {
 
@@ -101,12 +104,16 @@ class RecentreOnFirstExposure final : public QObject {
 
 // Key codes as the handlers know them: the virtual-key numbers of the platform
 // the windows were designed on. Letters and digits coincide with Qt's.
+// AltGr and the level switch are that platform's Alt; Meta, Super and Hyper
+// its two system keys.
 constexpr std::pair<int, int> kVirtualKeys[] = {
     {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},      {Qt::Key_Backtab, 9},  {Qt::Key_Return, 13},   {Qt::Key_Enter, 13},
     {Qt::Key_Shift, 16},    {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},     {Qt::Key_Pause, 19},    {Qt::Key_CapsLock, 20},
     {Qt::Key_Escape, 27},   {Qt::Key_Space, 32},   {Qt::Key_PageUp, 33},  {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},
     {Qt::Key_Home, 36},     {Qt::Key_Left, 37},    {Qt::Key_Up, 38},      {Qt::Key_Right, 39},    {Qt::Key_Down, 40},
-    {Qt::Key_Insert, 45},   {Qt::Key_Delete, 46}};
+    {Qt::Key_Insert, 45},   {Qt::Key_Delete, 46},  {Qt::Key_AltGr, 18},   {Qt::Key_Mode_switch, 18},
+    {Qt::Key_Meta, 91},     {Qt::Key_Super_L, 91}, {Qt::Key_Hyper_L, 91}, {Qt::Key_Super_R, 92},  {Qt::Key_Hyper_R, 92},
+    {Qt::Key_NumLock, 144}, {Qt::Key_ScrollLock, 145}};
 
 int keyCodeOf(int qtKey) {
   for (const auto& [key, code] : kVirtualKeys)
@@ -118,7 +125,79 @@ int keyCodeOf(int qtKey) {
 
 bool offscreen() { return QGuiApplication::platformName() == QLatin1String("offscreen"); }
 
+// The keys held down on the program's windows. A window that goes away in
+// the middle of a chord (About closed by F4 with Alt held, or by the window
+// manager's Alt+F4) leaves the rest of it to the window that comes next:
+// repeats, releases, a window manager's repeated close. None of that is a new
+// action, so it goes nowhere until every key of the chord is up. A release
+// may never come (the window it went to was gone): a new key, a mouse press
+// or another program taking the keyboard ends the chord as well, and a close
+// request is held back only while a modifier is really down.
+class KeyChord final : public QObject {
+ public:
+  static KeyChord& instance() {
+    static QPointer<KeyChord> chord;
+    if (!chord) {
+      chord = new KeyChord(qApp);
+      qApp->installEventFilter(chord);
+    }
+    return *chord;
+  }
+
+  // A key event about to reach a handler; seen again later, it counts once.
+  void track(const QKeyEvent& e) {
+    if (e.isAutoRepeat()) return;
+    if (e.type() == QEvent::KeyPress)
+      held_.insert(keyOf(e));
+    else
+      held_.erase(keyOf(e));
+  }
+  void windowGone() { swallowing_ = !held_.empty(); }
+  bool holdsCloseBack() const {
+    return swallowing_ && QGuiApplication::queryKeyboardModifiers() != Qt::NoModifier;
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    switch (e->type()) {
+      case QEvent::KeyPress:
+      case QEvent::KeyRelease: {
+        const auto& k = *static_cast<QKeyEvent*>(e);
+        if (k.type() == QEvent::KeyPress && !k.isAutoRepeat() && !held_.count(keyOf(k))) swallowing_ = false;
+        const bool swallow = swallowing_;
+        track(k);
+        if (held_.empty()) swallowing_ = false;
+        return swallow;
+      }
+      case QEvent::MouseButtonPress:
+      case QEvent::ApplicationDeactivate:
+        held_.clear();
+        swallowing_ = false;
+        return false;
+      default:
+        return false;
+    }
+  }
+
+ private:
+  using QObject::QObject;
+  // The scan code where the platform gives one: a key released with other
+  // modifiers than it was pressed with still reads the same.
+  static quint32 keyOf(const QKeyEvent& e) {
+    return e.nativeScanCode() ? e.nativeScanCode() : static_cast<quint32>(e.key());
+  }
+
+  std::set<quint32> held_;
+  bool swallowing_ = false;
+};
+
 }  // namespace
+
+bool isModifierKey(int keyCode) {
+  for (int modifier : {16, 17, 18, 20, 91, 92, 144, 145})
+    if (keyCode == modifier) return true;
+  return false;
+}
 
 void centreOnScreen(QWidget& w) {
   const QMargins expected = expectedFrame(w);
@@ -228,13 +307,24 @@ class Window::Impl final : public QWidget {
       return handled;
     } else if (e->type() == QEvent::KeyPress && !keyPreview_) {
       raiseKeyDown(static_cast<QKeyEvent*>(e));
-      return true;
+      // Tab still moves the focus when no control holds it.
+      return QWidget::event(e);
     }
     return QWidget::event(e);
   }
 
-  // A close from the title bar (or the program's end) unloads the window.
+  // A close from the title bar unloads the window unless it has a way of
+  // its own to close; the program's end unloads every window.
   void closeEvent(QCloseEvent* e) override {
+    if (!programEnding()) {
+      if (KeyChord::instance().holdsCloseBack()) return e->ignore();
+      if (auto handler = owner_.onCloseRequest) {
+        handler();
+        // Accepted, so that closing every window (a session's end) goes on;
+        // the handler has hidden this one or shown another.
+        return e->accept();
+      }
+    }
     owner_.unloaded_ = true;
     e->accept();
     QWidget::closeEvent(e);
@@ -244,7 +334,10 @@ class Window::Impl final : public QWidget {
 
   void hideEvent(QHideEvent* e) override {
     QWidget::hideEvent(e);
-    if (!e->spontaneous()) endModal();
+    if (!e->spontaneous()) {
+      endModal();
+      KeyChord::instance().windowGone();
+    }
   }
 
   // Key preview: the window sees every key press aimed at it or at any of its
@@ -272,6 +365,8 @@ class Window::Impl final : public QWidget {
 
  private:
   void raiseKeyDown(QKeyEvent* e) {
+    // Known as held before the handler runs, which may close the window.
+    KeyChord::instance().track(*e);
     if (auto handler = owner_.onKeyDown) handler(keyCodeOf(e->key()), shiftState(e->modifiers()));
   }
 
@@ -281,6 +376,7 @@ class Window::Impl final : public QWidget {
 };
 
 Window::Window(const QString& objectName) : d_(std::make_unique<Impl>(*this)) {
+  KeyChord::instance();
   d_->setObjectName(objectName);
   d_->setAttribute(Qt::WA_QuitOnClose, true);
   d_->applyStyle();

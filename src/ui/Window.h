@@ -52,6 +52,10 @@ class Window : public Container {
 
   std::function<void()> onActivate;                 // every time it becomes the active window
   std::function<void(int keyCode, int shift)> onKeyDown;
+  // A close request from outside the program: the window manager's close box,
+  // Alt+F4, a taskbar's close. Unset, it unloads the window; set, it runs
+  // instead and the window stays loaded. The program's end always unloads.
+  std::function<void()> onCloseRequest;
 
  private:
   class Impl;
@@ -59,6 +63,10 @@ class Window : public Container {
   bool unloaded_ = false;
   Rgb back_ = 0;
 };
+
+// Whether a key code (as onKeyDown gives it) is a key that only changes
+// others, Shift, Ctrl, Alt, AltGr and the system keys, or a lock key.
+bool isModifierKey(int keyCode);
 
 // Centres a top-level window on its screen, its frame included. Call it when
 // the window's size is final; a window not yet framed by the window manager is

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QStyleHints>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -22,7 +21,6 @@ const char* const kFixedTexts[] = {"Version 1.0.1a - 12/01/99", "Design && Devel
 class AboutTest : public ::testing::Test {
  protected:
   void SetUp() override { build(); }
-  void TearDown() override { QGuiApplication::styleHints()->setMouseDoubleClickInterval(doubleClick_); }
 
   // A new window whose timer the test steps itself.
   void build() {
@@ -41,7 +39,6 @@ class AboutTest : public ::testing::Test {
   }
 
   std::unique_ptr<About> about;
-  const int doubleClick_ = QGuiApplication::styleHints()->mouseDoubleClickInterval();
 };
 
 TEST_F(AboutTest, LoadBuildsTheTitleAndEveryCreditLineInFrontOfThePicture) {
@@ -92,35 +89,27 @@ TEST_F(AboutTest, TicksDuringLoadKeepThe400SpacingAndScrollingStopsForGoodAboveT
   EXPECT_FALSE(about->isUnloaded());
 }
 
-// A click on the emblem closes the window, but not under a credit line, nor
-// as the second press of the double-click that opened it. A key, even one
-// aimed at a credit line, and the title bar's close end the modal showing too;
-// every showing starts again from the bottom edge.
-TEST_F(AboutTest, AClickOnTheEmblemAKeyOrTheTitleBarEndTheModalShowing) {
+// A click on the emblem closes the window, but not under a credit line (a key
+// or a close request from the window manager does too: see the launcher's
+// tests); every showing starts again from the bottom edge.
+TEST_F(AboutTest, AClickOnTheEmblemButNotOnACreditLineEndsTheModalShowing) {
   for (int i = 0; i < 100; ++i) about->Timer1_Timer();  // the title is now well inside the picture
   const float scrolled = about->lbCredits[0]->Top();
   QWidget* title = about->lbCredits[0]->widget();
   ASSERT_TRUE(about->area()->childAt(title->geometry().center()) == title &&
               about->Image1->widget()->geometry().contains(title->geometry().center()));
   QString seen;
-  const std::function<void()> ends[] = {
-      [&] {
-        for (const auto& [at, doubleClick] : {std::pair(title->geometry().center(), 0), {QPoint(10, 10), 60 * 1000},
-                                              {QPoint(10, 10), 0}}) {
-          QGuiApplication::styleHints()->setMouseDoubleClickInterval(doubleClick);
-          QTest::mouseClick(about->widget()->windowHandle(), Qt::LeftButton, {}, at);
-          seen += about->isShown() ? 'o' : 'x';
-        }
-      },
-      [this] { QTest::keyClick(about->lbCredits[1]->widget(), Qt::Key_A); }, [this] { about->widget()->close(); }};
-  for (const auto& end : ends) {
-    QTimer::singleShot(0, end);
-    about->Show(1);
-    EXPECT_TRUE(about->isUnloaded() && !about->isShown());
-    build();
-    EXPECT_GT(about->lbCredits[0]->Top(), scrolled);
-  }
-  EXPECT_EQ(seen, QStringLiteral("oox"));
+  QTimer::singleShot(0, [&] {
+    for (const QPoint& at : {title->geometry().center(), QPoint(10, 10)}) {
+      QTest::mouseClick(about->widget()->windowHandle(), Qt::LeftButton, {}, at);
+      seen += about->isShown() ? 'o' : 'x';
+    }
+  });
+  about->Show(1);
+  EXPECT_TRUE(about->isUnloaded() && !about->isShown());
+  EXPECT_EQ(seen, QStringLiteral("ox"));
+  build();
+  EXPECT_GT(about->lbCredits[0]->Top(), scrolled);
 }
 
 }  // namespace

@@ -135,10 +135,9 @@ TEST_F(WindowEvents, OpeningAsTheLauncherDoes) {
 
 // ---- the view choosers ----
 
-// Every chooser answers the user: a click on an item of its opened list, or
-// the arrow key on it, shows what the same choice shows in a twin window, on
-// the page the user is looking at.
-TEST_F(WindowEvents, ChoosersAnswerTheMouseAndTheKeyboard) {
+// Every chooser answers the user: a click on an item of its opened list shows
+// what the same choice shows in a twin window, on the page the user is looking at.
+TEST_F(WindowEvents, ChoosersAnswerTheMouse) {
   const QString log = QString::fromStdString(dataFile("views_eight_players.txt"));
   ASSERT_TRUE(main->openLogAsLauncher(log, {}));
   corv::StatsState twinState;
@@ -156,9 +155,37 @@ TEST_F(WindowEvents, ChoosersAnswerTheMouseAndTheKeyboard) {
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(item - 1, 0)).center());
     twin.cbView[0]->userChoose(item);
     EXPECT_EQ(windowText(*main), windowText(twin));
-    QTest::keyClick(combo, Qt::Key_Up);
-    twin.cbView[3]->userChoose(item - 1);
-    EXPECT_EQ(windowText(*main), windowText(twin));
+  }
+}
+
+// ---- the keyboard, the tabs and the busy page ----
+
+// The clicked tab's page comes to the front; the busy page goes between. Tab
+// walks the tab strip and the front page's chooser only, and the arrow keys
+// there change the page in front. A chooser hands the keyboard to the one of
+// the page that comes to the front; with the busy page in front none holds
+// it, and the page after takes it back. The chart event leaves all alone.
+TEST_F(WindowEvents, TheKeyboardStaysWithTheTabStripAndTheChooserOfThePageInFront) {
+  ASSERT_TRUE(openAsLauncher(dataFile("views_eight_players.txt")));
+  main->SSTab->widget()->setFocus();
+  const auto key = [this](Qt::Key k) { return [this, k] { QTest::keyClick(main->widget()->windowHandle(), k); }; };
+  const auto tab = [this](int t) { return [this, t] { main->SSTab->userClick(t); }; };
+  const auto busy = [this](int z) { return [this, z] { main->tbThink->ZOrder(z); }; };
+  // Each step, then where the keyboard is, the page in front and the choice.
+  const std::pair<std::function<void()>, const char*> steps[] = {
+      {key(Qt::Key_Tab), "cbView_0 Tabb_0 1"}, {key(Qt::Key_Tab), "SSTab Tabb_0 1"},
+      {key(Qt::Key_Backtab), "cbView_0 Tabb_0 1"}, {key(Qt::Key_Down), "cbView_0 Tabb_0 2"},
+      {tab(2), "cbView_2 Tabb_2 2"}, {key(Qt::Key_Down), "cbView_2 Tabb_2 3"}, {tab(1), "cbView_1 Tabb_1 3"},
+      {key(Qt::Key_Backtab), "SSTab Tabb_1 3"}, {key(Qt::Key_Right), "SSTab Tabb_2 3"}, {tab(3), "SSTab Tabb_3 3"},
+      {tab(0), "SSTab Tabb_0 3"}, {tab(3), "SSTab Tabb_3 3"}, {key(Qt::Key_Tab), "cbView_3 Tabb_3 3"},
+      {busy(0), " tbThink 3"}, {key(Qt::Key_Tab), "SSTab tbThink 3"}, {key(Qt::Key_Tab), "SSTab tbThink 3"},
+      {busy(1), "SSTab Tabb_3 3"}, {key(Qt::Key_Backtab), "cbView_3 Tabb_3 3"}, {busy(0), " tbThink 3"},
+      {busy(1), "cbView_3 Tabb_3 3"}, {[this] { main->Graph[3]->onChartEvent(); }, "cbView_3 Tabb_3 3"}};
+  for (const auto& [step, expected] : steps) {
+    step();
+    const QWidget* focused = main->widget()->focusWidget();
+    const QString seen = QStringLiteral("%1 %2 ").arg(focused ? focused->objectName() : QString(), frontPage(*main));
+    EXPECT_EQ((seen + QString::number(main->cbView[0]->SelectedIndex())).toStdString(), expected);
   }
 }
 
@@ -218,20 +245,7 @@ TEST_F(WindowEvents, BarFollowsItsLabelsReportedHeight) {
   EXPECT_FLOAT_EQ(main->lnRes[1]->Top(), before + main->lbRes[1]->Height() - heightBefore);
 }
 
-// ---- tabs, busy page, dragging and the close glyph ----
-
-TEST_F(WindowEvents, TheClickedTabsPageComesToTheFrontAndTheBusyPageGoesBetween) {
-  EXPECT_EQ(frontPage(*main), QStringLiteral("Tabb_0"));
-  for (int t : {2, 1, 3, 0, 3}) {
-    main->SSTab->userClick(t);
-    EXPECT_EQ(frontPage(*main), QStringLiteral("Tabb_%1").arg(t));
-  }
-  main->tbThink->ZOrder(0);
-  EXPECT_EQ(frontPage(*main), QStringLiteral("tbThink"));
-  main->tbThink->ZOrder(1);
-  main->Graph[3]->onChartEvent();  // repaints, and leaves the pages alone
-  EXPECT_EQ(frontPage(*main), QStringLiteral("Tabb_3"));
-}
+// ---- dragging and the close glyph ----
 
 struct DragCase {
   const char* name;
