@@ -1,4 +1,4 @@
-#include "stats/PageDump.h"
+#include "dump/PageDump.h"
 
 #include <QByteArray>
 #include <array>
