@@ -36,7 +36,7 @@ void setTitle(const PageControls& page, corv::Page p, const corv::PlayerStats& p
 // The busy page goes behind the tab pages, so whichever page was in front
 // before the choice shows again.
 void endOfChoice(Main& w) {
-  w.tbThink->ZOrder(1);
+  w.tbThink->ZOrder(ui::Control::kBack);
   w.refreshWindow();
 }
 
@@ -151,7 +151,7 @@ void Main::cbView_Click(int Index) {
 }
 
 void Main::ShowSummaryView() {
-  tbThink->ZOrder(0);
+  tbThink->ZOrder(ui::Control::kFront);
   // Exactly the eight steps that follow opening a log.
   DoStats();
   endOfChoice(*this);
@@ -162,7 +162,7 @@ void Main::ShowPlayerView(int p) {
   if (p < 0 || p > lastSlot) return;
   const corv::PlayerStats& pl = state_.Players[p];
 
-  tbThink->ZOrder(0);
+  tbThink->ZOrder(ui::Control::kFront);
   fillResourcePage(*this, pl);
   fillUnitPage(*this, pl);
   fillCombatPage(*this, p, lastSlot);
