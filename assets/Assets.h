@@ -25,8 +25,3 @@ inline constexpr const char* kIcon16 = ":/assets/icon16.png";
 QImage readPicture(const char* path);
 
 }  // namespace corv::assets
-
-// Registers the resources. Programs linking corv_assets have them registered
-// at start already; this is for code that cannot rely on that (a plugin, a
-// library loaded later). Safe to call more than once.
-void corvInitAssets();

@@ -17,10 +17,10 @@
 
 #include "log/LogReader.h"
 #include "log/PlayerStats.h"
-#include "log/RecordDump.h"
+#include "dump/RecordDump.h"
 #include "stats/Main.h"
-#include "stats/PageDump.h"
-#include "stats/WindowDump.h"
+#include "dump/PageDump.h"
+#include "dump/WindowDump.h"
 
 namespace {
 

@@ -119,7 +119,7 @@ void About::Form_Load() {
     line.Move(left, top);
     ui::DoEvents();
     line.setVisible(true);
-    Image1->ZOrder(1);
+    Image1->ZOrder(ui::Control::kBack);
   }
 }
 

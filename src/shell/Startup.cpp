@@ -145,7 +145,7 @@ void Startup::lbMenu_MouseDown(int Index, int, int, float, float) {
   switch (Index) {
     case kAbout: {
       auto about = std::make_unique<About>(ui::mouseEventTime());
-      about->Show(1);
+      about->Show(ui::Window::kModal);
       break;
     }
     case kCheckForUpdate:

@@ -12,6 +12,7 @@ Main::Main(corv::StatsState& state) : ui::Window(QStringLiteral("Main")), state_
   buildPages();
   // Built last, so that it starts in front of the pages until the window loads.
   buildBusyPage();
+  bundlePages();
   wireEvents();
   Form_Load();
 }

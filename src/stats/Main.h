@@ -8,11 +8,13 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "log/PlayerStats.h"
+#include "stats/Page.h"
 #include "log/LogReader.h"
 #include "ui/Window.h"
 
@@ -28,12 +30,28 @@ class Shape;
 class TabStrip;
 }  // namespace ui
 
+// One page's controls, as the layouts, the summaries, the player views and
+// the dumps reach them. The Overview has three bar segments per row (lnGen,
+// lnGen2, lnGen3), the other pages one.
+struct PageControls {
+  ui::Frame* frame = nullptr;
+  ui::Label* title = nullptr;
+  std::span<ui::Label* const> rows;
+  std::span<ui::Label* const> values;
+  std::vector<std::span<ui::Shape* const>> bars;
+  std::span<ui::Shape* const> legend;
+  ui::Chart* chart = nullptr;
+  ui::Chooser* chooser = nullptr;
+};
+
 class Main final : public ui::Window {
  public:
   explicit Main(corv::StatsState& state);
   ~Main() override;
 
   corv::StatsState& state() { return state_; }
+
+  const PageControls& page(corv::Page p) const { return pages_[corv::index(p)]; }
 
   // Title area, in the window itself.
   ui::Image* imgTitle = nullptr;
@@ -140,6 +158,7 @@ class Main final : public ui::Window {
   void buildLegends();
   void buildCharts();
   void buildBusyPage();
+  void bundlePages();
   void wireEvents();
   void dragBy(int button, float x, float y);
   void watchFrontPage();
@@ -151,4 +170,5 @@ class Main final : public ui::Window {
   // Every control, in creation order; destroyed in reverse so that children
   // go before the frames holding them.
   std::vector<std::unique_ptr<ui::Control>> owned_;
+  std::array<PageControls, 4> pages_;
 };

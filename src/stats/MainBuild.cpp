@@ -2,7 +2,6 @@
 // colours and captions. Everything here runs once, from the constructor.
 #include <QIcon>
 #include <QPixmap>
-#include <QTabBar>
 
 #include "assets/Assets.h"
 #include "stats/Main.h"
@@ -96,7 +95,7 @@ void Main::buildTitle() {
 
 void Main::buildTabStrip() {
   QStringList captions;
-  for (const char* c : kTabCaptions) captions << QString::fromLatin1(c);
+  for (const PageDesign& d : kPageDesigns) captions << QString::fromLatin1(d.tab);
   SSTab = make<ui::TabStrip>(*this, QStringLiteral("SSTab"), captions);
   SSTab->setFont(fontOf(kTabFont));
   place(*SSTab, kTabStrip);
@@ -115,7 +114,7 @@ void Main::buildPages() {
 
   const auto title = [&](ui::Container& parent, const char* name, int p, float left, float top) {
     return styled(make<ui::Label>(parent, QString::fromLatin1(name)), kPageTitleFont, ui::kWhite,
-                  QString::fromLatin1(kPageTitles[p]), left, top);
+                  QString::fromLatin1(kPageDesigns[p].title), left, top);
   };
   lbGenTitle = title(*Tabb[0], "lbGenTitle", 0, kTitleLeft, kTitleTop);
   Frame1 = blackFrame(make<ui::Frame>(*Tabb[1], QStringLiteral("Frame1")), kResTitleFrame);
@@ -146,7 +145,7 @@ void Main::buildRows(int page, std::array<ui::Label*, 8>& rows, std::array<ui::L
   }
   for (int i = 0; i < 8; ++i) {
     values[i] = styled(make<ui::Label>(*Tabb[page], indexed(valueName, i)), kRowFont, ui::kLightBlue,
-                       QStringLiteral("Value"), kValueLeft[page], valueTop(i));
+                       QStringLiteral("Value"), kPageDesigns[page].valueLeft, valueTop(i));
     values[i]->setVisible(false);
   }
 }
@@ -200,6 +199,19 @@ void Main::buildCharts() {
     chart->Move(d.left, d.top, d.width, d.height);
     Graph[p] = chart;
   }
+}
+
+void Main::bundlePages() {
+  using corv::Page;
+  const auto bundle = [this](Page p, ui::Label* title, const auto& rows, const auto& values,
+                             std::vector<std::span<ui::Shape* const>> bars, std::span<ui::Shape* const> legend) {
+    const std::size_t i = corv::index(p);
+    pages_[i] = {Tabb[i], title, rows, values, std::move(bars), legend, Graph[i], cbView[i]};
+  };
+  bundle(Page::Overview, lbGenTitle, lbGen, lbGenVal, {lnGen, lnGen2, lnGen3}, legGeneral);
+  bundle(Page::Resource, lbResTitle, lbRes, lbResVal, {lnRes}, legRes);
+  bundle(Page::Unit, lbUnitTitle, lbUnit, lbUnitVal, {lnUnit}, legUnit);
+  bundle(Page::Combat, lbCombatTitle, lbCombat, lbCombatVal, {lnCombat}, legCombat);
 }
 
 void Main::buildBusyPage() {

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "core/Numbers.h"
+#include "stats/Page.h"
 #include "ui/Chart.h"
 #include "ui/Twips.h"
 
@@ -38,6 +39,40 @@ struct LineDesign {
   Rgb colour;
   int width;
 };
+
+// ---- What each page says and where its values stand, in page order ----
+
+struct PageDesign {
+  const char* tab;          // the tab's caption
+  const char* title;        // the page title of the summary
+  const char* playerTitle;  // after the player's name in a player view
+  float valueLeft;          // the value labels at design
+  float playerValueLeft;    // the value labels of a player view
+  // The rows of a player view; the Combat page's rows after the first are
+  // the opponents, which the view writes.
+  std::array<const char*, 8> playerRows;
+};
+
+constexpr std::array<PageDesign, 4> kPageDesigns{{
+    {" Overview ", "Overall Game Performance", "'s Overall Game Performance", 2340, 2800,
+     {"Total Ships Built", "Time of Death", "", "Resource Management", "Unit Management", "Combat Performance", "",
+      "Total Score"}},
+    // "RU 's" keeps its blank before the apostrophe: it is how the rows have always read.
+    {" Resource Management ", "Resource Management Summary", "'s Resource Management Stats", 3480, 2350,
+     {"RU 's Collected", "RU 's Injected", "RU 's Received", "RU 's Generated", "RU 's via Bounties", "RU 's Spent",
+      "RU 's Given", "RU 's Remaining"}},
+    {" Unit Management ", "Unit Management Summary", "'s Unit Management Stats", 3480, 2730,
+     {"Non-Combat Units", "Resource-Class Units", "Fighter-Class Units", "Corvette-Class Units", "Frigate-Class Units",
+      "Destroyer-Class Units", "Carriers", "Heavy Cruisers"}},
+    // No blank after the last tab's caption.
+    {" Combat Performance", "Combat Performance Summary", "'s Combat Performance Stats", 3480, 1950,
+     {"Total Damage", "", "", "", "", "", "", ""}},
+}};
+
+constexpr const PageDesign& pageDesign(corv::Page p) { return kPageDesigns[corv::index(p)]; }
+
+// A player view's rows stand closer than the summary's.
+constexpr float playerRowTop(int i) { return 1150.0f + 450.0f * static_cast<float>(i); }
 
 constexpr float kClientWidth = 8355;
 constexpr float kClientHeight = 7095;
@@ -74,8 +109,6 @@ constexpr float kPageTop = 1800;
 constexpr float kPageWidth = 8115;
 constexpr float kPageHeight = 5175;
 
-constexpr std::array<const char*, 4> kTabCaptions{" Overview ", " Resource Management ", " Unit Management ",
-                                                  " Combat Performance"};
 
 constexpr LabelDesign kBusyLabel{"Label1", "Generating Statistics....", 2760, 2280, {"Verdana", 9.75, true, false, -1},
                                  ui::kWhite};
@@ -89,8 +122,6 @@ constexpr Box kChooser{5850, 0, 2265, 330};
 constexpr FontDesign kRowFont{"Verdana", 8.25, true, false, -1};
 
 constexpr FontDesign kPageTitleFont{"Eurostile T", 14.25, true, false, -1};
-constexpr std::array<const char*, 4> kPageTitles{"Overall Game Performance", "Resource Management Summary",
-                                                 "Unit Management Summary", "Combat Performance Summary"};
 constexpr float kTitleLeft = 540;
 constexpr float kTitleTop = 360;
 // The Resource page's title sits in an opaque frame of its own, so behind it
@@ -105,7 +136,6 @@ constexpr float kRowHeight = 195;
 constexpr float rowTop(int i) { return 930.0f + 480.0f * static_cast<float>(i); }
 constexpr float valueTop(int i) { return i == 0 ? 900.0f : 960.0f + 480.0f * static_cast<float>(i); }
 constexpr float barTop(int i) { return 1140.0f + 480.0f * static_cast<float>(i); }
-constexpr std::array<float, 4> kValueLeft{2340, 3480, 3480, 3480};
 
 constexpr std::array<float, 3> kOverviewBarLefts{540, 2040, 3540};
 constexpr float kOverviewBarWidth = 1515;

@@ -41,7 +41,7 @@ void Main::Form_Load() {
     imgBack[i]->setStretch(true);
     imgBack[i]->setPicture(imgBack[0]->Picture());
   }
-  Tabb[0]->ZOrder(0);
+  Tabb[0]->ZOrder(ui::Control::kFront);
 }
 
 void Main::Form_Activate() { lbClose->setForeColor(ui::kLightBlue); }
@@ -80,7 +80,7 @@ void Main::lbClose_Click() {
 
 void Main::SSTab_Click(int) {
   const int t = SSTab->Tab();
-  if (t >= 0 && t < static_cast<int>(Tabb.size())) Tabb[t]->ZOrder(0);
+  if (t >= 0 && t < static_cast<int>(Tabb.size())) Tabb[t]->ZOrder(ui::Control::kFront);
 }
 
 void Main::Graph_Event(int) { refreshWindow(); }

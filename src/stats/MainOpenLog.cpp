@@ -60,7 +60,7 @@ void Main::openLog(const QString& path) {
 }
 
 bool Main::openLogAsLauncher(const QString& path, const std::function<void()>& hideLauncher) {
-  tbThink->ZOrder(0);
+  tbThink->ZOrder(ui::Control::kFront);
   Show();
   ui::DoEvents();
   openLog(path);
@@ -68,7 +68,7 @@ bool Main::openLogAsLauncher(const QString& path, const std::function<void()>& h
   if (Tag.trimmed().toDouble() == 0.0) {
     if (hideLauncher) hideLauncher();
     DoStats();
-    tbThink->ZOrder(1);
+    tbThink->ZOrder(ui::Control::kBack);
     return true;
   }
   Tag = QStringLiteral("0");

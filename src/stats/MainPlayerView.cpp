@@ -27,31 +27,33 @@ void setColumn(ui::Chart& chart, int column, long long v) {
 }
 
 // "<name>'s ..." with the name cut short where the title would run off the page.
-void setTitle(ui::Label& title, const corv::PlayerStats& pl, const char* suffix) {
-  title.setCaption(title.captionFitting({}, text(pl.Name), QString::fromLatin1(suffix), mainDesign::kTitleMaxWidth));
+void setTitle(const PageControls& page, corv::Page p, const corv::PlayerStats& pl) {
+  page.title->setCaption(page.title->captionFitting({}, text(pl.Name),
+                                                    QString::fromLatin1(mainDesign::pageDesign(p).playerTitle),
+                                                    mainDesign::kTitleMaxWidth));
 }
 
 // The busy page goes behind the tab pages, so whichever page was in front
 // before the choice shows again.
 void endOfChoice(Main& w) {
-  w.tbThink->ZOrder(1);
+  w.tbThink->ZOrder(ui::Control::kBack);
   w.refreshWindow();
 }
 
 // A page of eight figures of the record, one per row; the first `charted` of
 // them are also the chart's columns.
-void fillFigurePage(Main& w, const char* category, int page, ui::Label& title, const char* titleSuffix,
-                    const std::array<ui::Label*, 8>& values, const std::array<long long, 8>& figures, int charted,
+void fillFigurePage(Main& w, corv::Page p, const std::array<long long, 8>& figures, int charted,
                     const corv::PlayerStats& pl) {
-  w.LayoutPlayerPage(category);
-  for (int c = 1; c <= charted; ++c) setColumn(*w.Graph[page], c, figures[c - 1]);
-  setTitle(title, pl, titleSuffix);
-  for (int r = 0; r < 8; ++r) values[r]->setCaption(value(figures[r]));
+  const PageControls& page = w.page(p);
+  w.LayoutPlayerPage(corv::keywordOf(p));
+  for (int c = 1; c <= charted; ++c) setColumn(*page.chart, c, figures[c - 1]);
+  setTitle(page, p, pl);
+  for (int r = 0; r < 8; ++r) page.values[r]->setCaption(value(figures[r]));
 }
 
 void fillResourcePage(Main& w, const corv::PlayerStats& pl) {
   // Spent, given and remaining are value labels only; the pie has five columns.
-  fillFigurePage(w, "Resource", 1, *w.lbResTitle, "'s Resource Management Stats", w.lbResVal,
+  fillFigurePage(w, corv::Page::Resource,
                  {pl.RUCollected, pl.RUInjected, pl.RUReceived, pl.RUGenerated, pl.RUBounties, pl.RUSpent,
                   pl.RUGiven, pl.RUCurrent},
                  5, pl);
@@ -60,7 +62,7 @@ void fillResourcePage(Main& w, const corv::PlayerStats& pl) {
 void fillUnitPage(Main& w, const corv::PlayerStats& pl) {
   // The page's order, not the record's: destroyers and carriers come before
   // the heavy cruisers.
-  fillFigurePage(w, "Unit", 2, *w.lbUnitTitle, "'s Unit Management Stats", w.lbUnitVal,
+  fillFigurePage(w, corv::Page::Unit,
                  {pl.NonCombat, pl.Resource, pl.Fighter, pl.Corvette, pl.Frigate, pl.Destroyer, pl.Carrier,
                   pl.HeavyCruiser},
                  8, pl);
@@ -68,19 +70,19 @@ void fillUnitPage(Main& w, const corv::PlayerStats& pl) {
 
 void fillCombatPage(Main& w, int p, int lastSlot) {
   const corv::PlayerStats& pl = w.state().Players[p];
-  w.LayoutPlayerPage("Combat");
-  setTitle(*w.lbCombatTitle, pl, "'s Combat Performance Stats");
+  w.LayoutPlayerPage(corv::keywordOf(corv::Page::Combat));
+  setTitle(w.page(corv::Page::Combat), corv::Page::Combat, pl);
   // Added wide: eight 32-bit entries can exceed the 32-bit range together.
   w.lbCombatVal[0]->setCaption(value(corv::damageTotal(pl)) + QStringLiteral(" - ") + number(pl.Kills) +
                                QStringLiteral(" kills, ") + number(pl.Losses) + QStringLiteral(" losses"));
 
-  ui::Chart& chart = *w.Graph[3];
+  ui::Chart& chart = *w.page(corv::Page::Combat).chart;
   const int opponents = lastSlot;
   chart.setColumnCount(opponents);
   // The opponent columns borrow the Unit chart's colours from its second series on.
   for (int i = 1; i <= opponents; ++i) {
     chart.setSeriesSolid(i);
-    chart.setSeriesFillColor(i, w.Graph[2]->SeriesFillColor(i + 1));
+    chart.setSeriesFillColor(i, w.page(corv::Page::Unit).chart->SeriesFillColor(i + 1));
   }
 
   // The other players take rows and columns 1 on, in slot order.
@@ -112,11 +114,12 @@ void fillCombatPage(Main& w, int p, int lastSlot) {
 }
 
 void fillOverviewPage(Main& w, const corv::PlayerStats& pl) {
-  w.LayoutPlayerPage("General");
-  setColumn(*w.Graph[0], 1, pl.ResourceScore);
-  setColumn(*w.Graph[0], 2, pl.UnitScore);
-  setColumn(*w.Graph[0], 3, pl.CombatScore);
-  setTitle(*w.lbGenTitle, pl, "'s Overall Game Performance");
+  w.LayoutPlayerPage(corv::keywordOf(corv::Page::Overview));
+  ui::Chart& chart = *w.page(corv::Page::Overview).chart;
+  setColumn(chart, 1, pl.ResourceScore);
+  setColumn(chart, 2, pl.UnitScore);
+  setColumn(chart, 3, pl.CombatScore);
+  setTitle(w.page(corv::Page::Overview), corv::Page::Overview, pl);
   w.lbGenVal[0]->setCaption(value(pl.ShipsTotal));
   w.lbGenVal[1]->setCaption(pl.TimeOfDeath == 0 ? QStringLiteral(": Still Alive")
                                                 : QStringLiteral(": ") + text(corv::FormatHMS(pl.TimeOfDeath)));
@@ -148,7 +151,7 @@ void Main::cbView_Click(int Index) {
 }
 
 void Main::ShowSummaryView() {
-  tbThink->ZOrder(0);
+  tbThink->ZOrder(ui::Control::kFront);
   // Exactly the eight steps that follow opening a log.
   DoStats();
   endOfChoice(*this);
@@ -159,7 +162,7 @@ void Main::ShowPlayerView(int p) {
   if (p < 0 || p > lastSlot) return;
   const corv::PlayerStats& pl = state_.Players[p];
 
-  tbThink->ZOrder(0);
+  tbThink->ZOrder(ui::Control::kFront);
   fillResourcePage(*this, pl);
   fillUnitPage(*this, pl);
   fillCombatPage(*this, p, lastSlot);

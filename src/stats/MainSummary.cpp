@@ -11,10 +11,8 @@
 #include "ui/Controls.h"
 
 void Main::DoStats() {
-  LayoutSummaryPage("Resource");
-  LayoutSummaryPage("Unit");
-  LayoutSummaryPage("Combat");
-  LayoutSummaryPage("General");
+  for (const corv::Page p : {corv::Page::Resource, corv::Page::Unit, corv::Page::Combat, corv::Page::Overview})
+    LayoutSummaryPage(corv::keywordOf(p));
   ResourceSummary(*this);
   UnitSummary(*this);
   CombatSummary(*this);
@@ -25,36 +23,20 @@ void Main::DoStats() {
 // are still hidden and the two-player rule still applies, and then nothing
 // else happens, since there are no rows to place.
 void Main::LayoutSummaryPage(const std::string& Category) {
-  std::array<ui::Shape*, 8> Bars{};
-  std::array<ui::Label*, 8> Names{};
-  std::array<ui::Label*, 8> Vals{};
-  bool picked = false;
-  for (std::size_t i = 0; i < 8; ++i) {
-    const auto pick = [&](ui::Chart* chart, ui::Shape* bar, ui::Label* name, ui::Label* val) {
-      chart->setVisible(false);
-      Bars[i] = bar;
-      Names[i] = name;
-      Vals[i] = val;
-      picked = true;
-    };
-    if (Category == "Resource") pick(Graph[1], lnRes[i], lbRes[i], lbResVal[i]);
-    if (Category == "Unit") pick(Graph[2], lnUnit[i], lbUnit[i], lbUnitVal[i]);
-    if (Category == "Combat") pick(Graph[3], lnCombat[i], lbCombat[i], lbCombatVal[i]);
-    if (Category == "General") pick(Graph[0], lnGen[i], lbGen[i], lbGenVal[i]);
-  }
+  const std::optional<corv::Page> picked = corv::pageOfKeyword(Category);
 
-  // Every page's squares, whatever the page: a set without square i is passed over.
-  for (std::size_t i = 0; i < 8; ++i) {
-    if (i < legGeneral.size()) legGeneral[i]->setVisible(false);
-    if (i < legRes.size()) legRes[i]->setVisible(false);
-    if (i < legUnit.size()) legUnit[i]->setVisible(false);
-    if (i < legCombat.size()) legCombat[i]->setVisible(false);
-  }
+  // Every page's squares, whatever the page.
+  for (const PageControls& p : pages_)
+    for (ui::Shape* square : p.legend) square->setVisible(false);
 
   // Two players are spread as if there were a half more; the change stays
   // until the next log is opened, so every later reader sees 1.5.
   state().PlayerIndex = corv::twoPlayerRule(state().PlayerIndex);
   if (!picked) return;
+  const PageControls& page = this->page(*picked);
+  page.chart->setVisible(false);
+  const auto& Bars = page.bars[0];
+  const auto& Names = page.rows;
   const float P = state().PlayerIndex;
 
   for (std::size_t i = 0; i < 8; ++i) {
@@ -63,7 +45,7 @@ void Main::LayoutSummaryPage(const std::string& Category) {
       Names[i]->setVisible(false);
     }
     // Also in the shown rows: the summary has no values beside its rows.
-    Vals[i]->setVisible(false);
+    page.values[i]->setVisible(false);
   }
   for (std::size_t i = 0; i < 8 && corv::summaryRowShown(static_cast<int>(i), P); ++i) {
     Bars[i]->setVisible(true);

@@ -1,6 +1,7 @@
 #include "stats/Scoring.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 namespace corv {
@@ -16,13 +17,14 @@ int shadeFrom(double fraction, int offset) {
 
 }  // namespace
 
-const CategoryRule& categoryRule(Category c) {
+const CategoryRule& categoryRule(Page c) {
   static constexpr std::array<CategoryRule, 3> kRules{{
-      {"Resource Management Summary", kResourceFactor, false},
-      {"Unit Management Summary", kUnitFactor, true},
-      {"Combat Performance Summary", kCombatFactor, true},
+      {kResourceFactor, false},
+      {kUnitFactor, true},
+      {kCombatFactor, true},
   }};
-  return kRules[static_cast<std::size_t>(c)];
+  assert(c != Page::Overview);
+  return kRules[segmentOf(c)];
 }
 
 std::int64_t resourceRaw(const PlayerStats& p) {
@@ -59,13 +61,14 @@ std::int64_t combatRaw(const PlayerStats& p) {
   return static_cast<std::int64_t>(std::floor(v));
 }
 
-std::int64_t categoryRaw(Category c, const PlayerStats& p) {
+std::int64_t categoryRaw(Page c, const PlayerStats& p) {
   switch (c) {
-    case Category::Resource:
+    case Page::Resource:
       return resourceRaw(p);
-    case Category::Unit:
+    case Page::Unit:
       return unitRaw(p);
-    case Category::Combat:
+    case Page::Combat:
+    case Page::Overview:  // scores no category of its own
       break;
   }
   return combatRaw(p);
@@ -75,23 +78,25 @@ std::int64_t categoryScore(std::int64_t raw, double k) {
   return static_cast<std::int64_t>(roundHalfEven(std::fabs(static_cast<double>(raw) * k)));
 }
 
-std::int64_t categoryScore(Category c, const PlayerStats& p) {
+std::int64_t categoryScore(Page c, const PlayerStats& p) {
   return categoryScore(categoryRaw(c, p), categoryRule(c).factor);
 }
 
-std::int64_t& scoreField(PlayerStats& p, Category c) {
+std::int64_t& scoreField(PlayerStats& p, Page c) {
   switch (c) {
-    case Category::Resource:
+    case Page::Resource:
       return p.ResourceScore;
-    case Category::Unit:
+    case Page::Unit:
       return p.UnitScore;
-    case Category::Combat:
+    case Page::Combat:
+      return p.CombatScore;
+    case Page::Overview:
       break;
   }
-  return p.CombatScore;
+  return p.GeneralScore;
 }
 
-std::int64_t scoreField(const PlayerStats& p, Category c) { return scoreField(const_cast<PlayerStats&>(p), c); }
+std::int64_t scoreField(const PlayerStats& p, Page c) { return scoreField(const_cast<PlayerStats&>(p), c); }
 
 std::int64_t generalScore(const PlayerStats& p) { return p.CombatScore + p.ResourceScore + p.UnitScore; }
 
@@ -143,7 +148,7 @@ int categoryShade(std::int64_t score, std::int64_t minScore, std::int64_t maxSco
   return shadeFrom(static_cast<double>(score - minScore) / static_cast<double>(range), 75);
 }
 
-int categoryShade(Category c, std::int64_t score, std::int64_t minScore, std::int64_t maxScore) {
+int categoryShade(Page c, std::int64_t score, std::int64_t minScore, std::int64_t maxScore) {
   return categoryShade(score, minScore, maxScore, categoryRule(c).rangePlusOne);
 }
 
@@ -153,14 +158,15 @@ int overallShade(std::int64_t score, std::int64_t minScore, std::int64_t maxScor
   return shadeFrom(static_cast<double>(score - minScore) / static_cast<double>(range), 76);
 }
 
-Rgb categoryColour(Category c, int shade) {
+Rgb categoryColour(Page c, int shade) {
   const long long s = shade;
   switch (c) {
-    case Category::Resource:
+    case Page::Resource:
       return rgb(50, s + 50, 50);
-    case Category::Unit:
+    case Page::Unit:
       return rgb(0, s, s + 60);
-    case Category::Combat:
+    case Page::Combat:
+    case Page::Overview:  // has no colour of its own: its segments take the categories'
       break;
   }
   return rgb(s + 50, 30, 30);

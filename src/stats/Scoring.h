@@ -18,13 +18,10 @@
 
 #include "core/Numbers.h"
 #include "log/PlayerStats.h"
+#include "stats/Page.h"
 
 namespace corv {
 
-enum class Category { Resource = 0, Unit = 1, Combat = 2 };
-
-// Resource, unit, combat: also the order of the Overview's bar segments.
-inline constexpr std::array<Category, 3> kCategories{Category::Resource, Category::Unit, Category::Combat};
 
 inline constexpr double kResourceFactor = 0.3;
 inline constexpr double kUnitFactor = 10.23;
@@ -34,13 +31,13 @@ inline constexpr double kCombatFactor = 0.062;
 // when every score exceeds it the shades are measured from 999999: intended.
 inline constexpr std::int64_t kMinScoreStart = 999999;
 
+// The rules of a category page (Resource, Unit or Combat).
 struct CategoryRule {
-  const char* title;  // caption of the page's title label
   double factor;      // k: score = |raw × k| rounded half to even
   bool rangePlusOne;  // unit and combat shades divide by max − min + 1
 };
 
-const CategoryRule& categoryRule(Category c);
+const CategoryRule& categoryRule(Page c);
 
 // ---- Raw values (exact; int64 so that no 16/32-bit sum can overflow) ----
 
@@ -57,7 +54,7 @@ std::int64_t unitRaw(const PlayerStats& p);
 // the damage against slot 7 counts a tenth.
 std::int64_t combatRaw(const PlayerStats& p);
 
-std::int64_t categoryRaw(Category c, const PlayerStats& p);
+std::int64_t categoryRaw(Page c, const PlayerStats& p);
 
 // ---- Scores ----
 
@@ -65,11 +62,11 @@ std::int64_t categoryRaw(Category c, const PlayerStats& p);
 // neighbour. Every raw value the record's fields can give stays far inside
 // the 64-bit range and exact in double.
 std::int64_t categoryScore(std::int64_t raw, double k);
-std::int64_t categoryScore(Category c, const PlayerStats& p);
+std::int64_t categoryScore(Page c, const PlayerStats& p);
 
 // The record's score field of a category (ResourceScore, UnitScore, CombatScore).
-std::int64_t& scoreField(PlayerStats& p, Category c);
-std::int64_t scoreField(const PlayerStats& p, Category c);
+std::int64_t& scoreField(PlayerStats& p, Page c);
+std::int64_t scoreField(const PlayerStats& p, Page c);
 
 // CombatScore + ResourceScore + UnitScore as stored in the record: the true sum.
 std::int64_t generalScore(const PlayerStats& p);
@@ -119,14 +116,14 @@ float nextSegmentLeft(float left, float width);
 // Int((score − min) / range × 130) + 75, range = max − min (+ 1 when
 // rangePlusOne). A range of 0 or below gives the lowest shade, 75.
 int categoryShade(std::int64_t score, std::int64_t minScore, std::int64_t maxScore, bool rangePlusOne);
-int categoryShade(Category c, std::int64_t score, std::int64_t minScore, std::int64_t maxScore);
+int categoryShade(Page c, std::int64_t score, std::int64_t minScore, std::int64_t maxScore);
 
 // Int((score − min) / (max − min) × 130) + 76; a divisor of 0 or below gives 76.
 int overallShade(std::int64_t score, std::int64_t minScore, std::int64_t maxScore);
 
 // Resource (50, s + 50, 50), unit (0, s, s + 60), combat (s + 50, 30, 30);
 // components above 255 count as 255.
-Rgb categoryColour(Category c, int shade);
+Rgb categoryColour(Page c, int shade);
 
 // Name & " (" & Race & "):" & score with one leading blank & " pts".
 std::string summaryCaption(const PlayerStats& p, std::int64_t score);

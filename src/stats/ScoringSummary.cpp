@@ -1,5 +1,6 @@
 #include "stats/ScoringSummary.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace corv {
@@ -31,53 +32,49 @@ std::vector<Row> rankedRows(std::span<const PlayerStats> players, const std::vec
 
 }  // namespace
 
-CategorySummaryResult computeCategorySummary(Category c, std::span<const PlayerStats> players) {
+CategorySummaryResult computeCategorySummary(Page c, std::span<const PlayerStats> players) {
   CategorySummaryResult out;
-  out.category = c;
-  out.title = categoryRule(c).title;
+  ScoreExtremes extremes;
   out.scores.reserve(players.size());
   for (const PlayerStats& p : players) {
     const std::int64_t score = categoryScore(c, p);
     out.scores.push_back(score);
-    out.extremes.take(score);
+    extremes.take(score);
   }
   out.rows = rankedRows<CategoryRow>(players, out.scores, [&](const PlayerStats&, CategoryRow& row) {
-    row.width = barWidth(row.score, out.extremes.maxScore);
-    row.shade = categoryShade(c, row.score, out.extremes.minScore, out.extremes.maxScore);
+    row.width = barWidth(row.score, extremes.maxScore);
+    row.shade = categoryShade(c, row.score, extremes.minScore, extremes.maxScore);
     row.colour = categoryColour(c, row.shade);
   });
   return out;
 }
 
-CategorySummaryResult computeCategorySummary(Category c, const StatsState& state) {
+CategorySummaryResult computeCategorySummary(Page c, const StatsState& state) {
   return computeCategorySummary(c, playersOf(state));
 }
 
-GeneralSummaryResult computeGeneralSummary(std::span<const PlayerStats> players, float firstLeft) {
+GeneralSummaryResult computeGeneralSummary(std::span<const PlayerStats> players) {
   GeneralSummaryResult out;
-  out.title = "Overall Game Performance";
+  // The overall maximum divides every segment; each category's own extremes give its shades.
+  std::int64_t maxScore = 0;
+  std::array<ScoreExtremes, 3> extremes;
   out.scores.reserve(players.size());
   for (const PlayerStats& p : players) {
     const std::int64_t score = generalScore(p);
     out.scores.push_back(score);
-    if (score > out.maxScore) out.maxScore = score;
-    for (const Category c : kCategories) out.categoryExtremes[static_cast<std::size_t>(c)].take(scoreField(p, c));
+    maxScore = std::max(maxScore, score);
+    for (const Page c : kCategories) extremes[segmentOf(c)].take(scoreField(p, c));
   }
   out.rows = rankedRows<GeneralRow>(players, out.scores, [&](const PlayerStats& p, GeneralRow& row) {
-    for (const Category c : kCategories) {
-      const auto k = static_cast<std::size_t>(c);
-      const ScoreExtremes& ex = out.categoryExtremes[k];
-      row.lefts[k] = k == 0 ? firstLeft : nextSegmentLeft(row.lefts[k - 1], row.widths[k - 1]);
-      row.widths[k] = segmentWidth(scoreField(p, c), out.maxScore);
-      row.shades[k] = overallShade(scoreField(p, c), ex.minScore, ex.maxScore);
-      row.colours[k] = categoryColour(c, row.shades[k]);
+    for (const Page c : kCategories) {
+      const std::size_t k = segmentOf(c);
+      row.widths[k] = segmentWidth(scoreField(p, c), maxScore);
+      row.colours[k] = categoryColour(c, overallShade(scoreField(p, c), extremes[k].minScore, extremes[k].maxScore));
     }
   });
   return out;
 }
 
-GeneralSummaryResult computeGeneralSummary(const StatsState& state, float firstLeft) {
-  return computeGeneralSummary(playersOf(state), firstLeft);
-}
+GeneralSummaryResult computeGeneralSummary(const StatsState& state) { return computeGeneralSummary(playersOf(state)); }
 
 }  // namespace corv

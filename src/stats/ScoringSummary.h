@@ -26,20 +26,14 @@ struct CategoryRow {
 };
 
 struct CategorySummaryResult {
-  Category category = Category::Resource;
-  std::string title;                 // the page title's caption
   std::vector<std::int64_t> scores;  // by slot: store into the record's score field
-  ScoreExtremes extremes;
   std::vector<CategoryRow> rows;     // one per player, row order
 };
 
 // Scores the given players (slots 0..n−1 in order) in one category.
-CategorySummaryResult computeCategorySummary(Category c, std::span<const PlayerStats> players);
+CategorySummaryResult computeCategorySummary(Page c, std::span<const PlayerStats> players);
 // The players are slots 0..PlayerIndex (see playerCount).
-CategorySummaryResult computeCategorySummary(Category c, const StatsState& state);
-
-// The Overview rows' first segment keeps its design left edge.
-inline constexpr float kGenBarLeft = 540.0f;
+CategorySummaryResult computeCategorySummary(Page c, const StatsState& state);
 
 // One row of the Overview page. Index 0, 1, 2 of the arrays: the resource
 // (lnGen), unit (lnGen2) and combat (lnGen3) segment.
@@ -47,23 +41,18 @@ struct GeneralRow {
   int slot = 0;
   std::int64_t score = 0;
   std::string caption;
-  std::array<float, 3> lefts{};
   std::array<float, 3> widths{};
-  std::array<int, 3> shades{76, 76, 76};
   std::array<Rgb, 3> colours{};
 };
 
 struct GeneralSummaryResult {
-  std::string title;                 // "Overall Game Performance"
   std::vector<std::int64_t> scores;  // GeneralScore by slot
-  std::int64_t maxScore = 0;         // the overall MaxScore, divisor of every segment
-  std::array<ScoreExtremes, 3> categoryExtremes;
   std::vector<GeneralRow> rows;
 };
 
 // Reads ResourceScore, UnitScore and CombatScore from the records, so the
 // three category scores must have been stored first. GeneralScore is their sum.
-GeneralSummaryResult computeGeneralSummary(std::span<const PlayerStats> players, float firstLeft = kGenBarLeft);
-GeneralSummaryResult computeGeneralSummary(const StatsState& state, float firstLeft = kGenBarLeft);
+GeneralSummaryResult computeGeneralSummary(std::span<const PlayerStats> players);
+GeneralSummaryResult computeGeneralSummary(const StatsState& state);
 
 }  // namespace corv

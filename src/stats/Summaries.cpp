@@ -20,67 +20,62 @@ void setRankedCaption(ui::Label& row, const corv::PlayerStats& player, std::int6
                                     mainDesign::kRowMaxWidth));
 }
 
-void writeCategoryPage(Main& main, corv::Category c, ui::Label& title, const std::array<ui::Label*, 8>& rows,
-                       const std::array<ui::Shape*, 8>& bars) {
+void setPageTitle(const PageControls& page, corv::Page p) {
+  page.title->setCaption(QString::fromLatin1(mainDesign::pageDesign(p).title));
+}
+
+void writeCategoryPage(Main& main, corv::Page c) {
   corv::StatsState& s = main.state();
+  const PageControls& page = main.page(c);
   const corv::CategorySummaryResult result = corv::computeCategorySummary(c, s);
 
-  title.setCaption(QString::fromStdString(result.title));
+  setPageTitle(page, c);
   for (std::size_t slot = 0; slot < result.scores.size(); ++slot)
     corv::scoreField(s.Players[slot], c) = result.scores[slot];
 
-  for (std::size_t r = 0; r < result.rows.size() && r < rows.size(); ++r) {
+  for (std::size_t r = 0; r < result.rows.size() && r < page.rows.size(); ++r) {
     const corv::CategoryRow& row = result.rows[r];
-    setRankedCaption(*rows[r], s.Players[static_cast<std::size_t>(row.slot)], row.score);
-    bars[r]->setWidth(row.width);
-    bars[r]->setFillColor(row.colour);
+    setRankedCaption(*page.rows[r], s.Players[static_cast<std::size_t>(row.slot)], row.score);
+    page.bars[0][r]->setWidth(row.width);
+    page.bars[0][r]->setFillColor(row.colour);
   }
 }
 
 }  // namespace
 
-void ResourceSummary(Main& main) {
-  writeCategoryPage(main, corv::Category::Resource, *main.lbResTitle, main.lbRes, main.lnRes);
-}
+void ResourceSummary(Main& main) { writeCategoryPage(main, corv::Page::Resource); }
 
-void UnitSummary(Main& main) {
-  writeCategoryPage(main, corv::Category::Unit, *main.lbUnitTitle, main.lbUnit, main.lnUnit);
-}
+void UnitSummary(Main& main) { writeCategoryPage(main, corv::Page::Unit); }
 
-void CombatSummary(Main& main) {
-  writeCategoryPage(main, corv::Category::Combat, *main.lbCombatTitle, main.lbCombat, main.lnCombat);
-}
+void CombatSummary(Main& main) { writeCategoryPage(main, corv::Page::Combat); }
 
 void GeneralSummary(Main& main) {
   corv::StatsState& s = main.state();
-  main.lbGenTitle->setCaption(QStringLiteral("Overall Game Performance"));
+  const PageControls& page = main.page(corv::Page::Overview);
+  setPageTitle(page, corv::Page::Overview);
 
   // The layout places only the resource segments; the other two follow them.
-  for (std::size_t i = 0; i < main.lnGen.size(); ++i) {
-    for (ui::Shape* segment : {main.lnGen2[i], main.lnGen3[i]}) {
-      segment->setVisible(main.lnGen[i]->Visible());
-      segment->setTop(main.lnGen[i]->Top());
+  const auto& first = page.bars[0];
+  for (std::size_t k = 1; k < page.bars.size(); ++k) {
+    for (std::size_t i = 0; i < first.size(); ++i) {
+      page.bars[k][i]->setVisible(first[i]->Visible());
+      page.bars[k][i]->setTop(first[i]->Top());
     }
   }
 
   const corv::GeneralSummaryResult result = corv::computeGeneralSummary(s);
   for (std::size_t slot = 0; slot < result.scores.size(); ++slot) s.Players[slot].GeneralScore = result.scores[slot];
 
-  for (std::size_t j = 0; j < result.rows.size() && j < main.lbGen.size(); ++j) {
+  for (std::size_t j = 0; j < result.rows.size() && j < page.rows.size(); ++j) {
     const corv::GeneralRow& row = result.rows[j];
-    ui::Shape& resource = *main.lnGen[j];
-    ui::Shape& unit = *main.lnGen2[j];
-    ui::Shape& combat = *main.lnGen3[j];
-    setRankedCaption(*main.lbGen[j], s.Players[static_cast<std::size_t>(row.slot)], row.score);
+    setRankedCaption(*page.rows[j], s.Players[static_cast<std::size_t>(row.slot)], row.score);
     // Each segment starts where the one before it ends, as that one now
     // stands, so the bar stays whole wherever its first segment was put.
-    resource.setWidth(row.widths[0]);
-    unit.setLeft(corv::nextSegmentLeft(resource.Left(), resource.Width()));
-    unit.setWidth(row.widths[1]);
-    combat.setLeft(corv::nextSegmentLeft(unit.Left(), unit.Width()));
-    combat.setWidth(row.widths[2]);
-    resource.setFillColor(row.colours[0]);
-    unit.setFillColor(row.colours[1]);
-    combat.setFillColor(row.colours[2]);
+    for (std::size_t k = 0; k < page.bars.size(); ++k) {
+      ui::Shape& segment = *page.bars[k][j];
+      if (k > 0) segment.setLeft(corv::nextSegmentLeft(page.bars[k - 1][j]->Left(), page.bars[k - 1][j]->Width()));
+      segment.setWidth(row.widths[k]);
+      segment.setFillColor(row.colours[k]);
+    }
   }
 }

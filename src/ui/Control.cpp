@@ -183,7 +183,7 @@ void Control::setVisible(bool v) {
 
 void Control::ZOrder(int position) {
   if (!widget_) return;
-  if (position == 0)
+  if (position == kFront)
     widget_->raise();
   else
     widget_->lower();

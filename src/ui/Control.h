@@ -58,8 +58,10 @@ class Control {
   bool Visible() const { return visible_; }
   void setVisible(bool v);
 
-  // 0 brings the control in front of its siblings, 1 sends it behind them.
-  void ZOrder(int position = 0);
+  // kFront brings the control in front of its siblings, kBack sends it behind them.
+  static constexpr int kFront = 0;
+  static constexpr int kBack = 1;
+  void ZOrder(int position = kFront);
 
   virtual void setFont(const FontSpec& f);
   const FontSpec& font() const { return font_; }

@@ -31,9 +31,11 @@ class Window : public Container {
   void setKeyPreview(bool on);       // key presses reach onKeyDown before any control
   void setIcon(const QIcon& icon);
 
-  // Shows the window; the first showing centres it on the screen. With modal 1
-  // the call returns only when the window has been unloaded (or hidden).
-  void Show(int modal = 0);
+  // Shows the window; the first showing centres it on the screen. Shown
+  // kModal, the call returns only when the window has been unloaded (or hidden).
+  static constexpr int kModeless = 0;
+  static constexpr int kModal = 1;
+  void Show(int modal = kModeless);
   void Hide();
   // Closes the window for good: it is hidden, a modal Show returns, and the
   // owner may then destroy the object.

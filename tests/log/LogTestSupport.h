@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "log/RecordDump.h"
+#include "dump/RecordDump.h"
 
 namespace corv::test {
 

@@ -12,8 +12,8 @@
 
 #include "log/LogTestSupport.h"
 #include "stats/Main.h"
-#include "stats/PageDump.h"
-#include "stats/WindowDump.h"
+#include "dump/PageDump.h"
+#include "dump/WindowDump.h"
 #include "ui/Dialogs.h"
 
 namespace corv::test {

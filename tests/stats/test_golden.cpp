@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "StatsTestSupport.h"
-#include "log/RecordDump.h"
+#include "dump/RecordDump.h"
 #include "ui/Chooser.h"
 
 namespace {

@@ -23,7 +23,7 @@ constexpr std::int32_t kI32Min = std::numeric_limits<std::int32_t>::min();
 
 struct RawCase {
   const char* name;
-  Category category;
+  Page category;
   std::function<void(PlayerStats&)> fill;
   std::int64_t raw, score;
 };
@@ -43,42 +43,42 @@ INSTANTIATE_TEST_SUITE_P(
     Table, RawAndScore,
     ::testing::Values(
         // Halves go to the even neighbour: 511.5 and 370.5.
-        RawCase{"UnitHalfUp", Category::Unit, [](PlayerStats& p) { p.NonCombat = 8, p.Fighter = 6; }, 50, 512},
-        RawCase{"ResourceHalfDown", Category::Resource, [](PlayerStats& p) { p.RUCollected = 600, p.RUGiven = 35; },
+        RawCase{"UnitHalfUp", Page::Unit, [](PlayerStats& p) { p.NonCombat = 8, p.Fighter = 6; }, 50, 512},
+        RawCase{"ResourceHalfDown", Page::Resource, [](PlayerStats& p) { p.RUCollected = 600, p.RUGiven = 35; },
                 1235, 370},
         // Int rounds down, not toward zero, and the score is the magnitude.
-        RawCase{"ResourceFloorsBelowZero", Category::Resource, [](PlayerStats& p) { p.RUReceived = 3; }, -2, 1},
-        RawCase{"ResourceOnlyReceived", Category::Resource, [](PlayerStats& p) { p.RUReceived = 10000; }, -5000,
+        RawCase{"ResourceFloorsBelowZero", Page::Resource, [](PlayerStats& p) { p.RUReceived = 3; }, -2, 1},
+        RawCase{"ResourceOnlyReceived", Page::Resource, [](PlayerStats& p) { p.RUReceived = 10000; }, -5000,
                 1500},
-        RawCase{"ResourceEveryTerm", Category::Resource,
+        RawCase{"ResourceEveryTerm", Page::Resource,
                 [](PlayerStats& p) {
                   p.RUCollected = 12000, p.RUGiven = 500, p.RUCurrent = 2000, p.RUSpent = 9000;
                   p.RUBounties = 400, p.RUReceived = 1000, p.RUGenerated = 300;
                 },
                 27950, 8385},
-        RawCase{"UnitEveryWeight", Category::Unit,
+        RawCase{"UnitEveryWeight", Page::Unit,
                 [](PlayerStats& p) {
                   p.Resource = 1, p.NonCombat = 2, p.Fighter = 3, p.Corvette = 4, p.Frigate = 5;
                   p.Destroyer = 6, p.HeavyCruiser = 7, p.Carrier = 8;
                 },
                 20 + 8 + 9 + 36 + 200 + 1020 + 1750 + 2400, 55682},
         // Only the damage against slot 7 counts a tenth.
-        RawCase{"CombatSlotSevenTenth", Category::Combat, [](PlayerStats& p) { p.DamageTo[7] = 1000; }, 100, 6},
-        RawCase{"CombatEveryTerm", Category::Combat,
+        RawCase{"CombatSlotSevenTenth", Page::Combat, [](PlayerStats& p) { p.DamageTo[7] = 1000; }, 100, 6},
+        RawCase{"CombatEveryTerm", Page::Combat,
                 [](PlayerStats& p) { p.DamageTo = {1, 2, 3, 4, 5, 6, 1000, 995}, p.Kills = 2, p.Losses = 3; },
                 1021 + 99 + 1000 - 300, 113},
-        RawCase{"CombatFloorsBelowZero", Category::Combat, [](PlayerStats& p) { p.DamageTo[7] = -15; }, -2, 0},
+        RawCase{"CombatFloorsBelowZero", Page::Combat, [](PlayerStats& p) { p.DamageTo[7] = -15; }, -2, 0},
         // Sums past their 16- and 32-bit ranges keep their true value.
-        RawCase{"UnitPastSixteenBits", Category::Unit, [](PlayerStats& p) { p.Carrier = 110; }, 33000, 337590},
-        RawCase{"UnitEightFullClasses", Category::Unit,
+        RawCase{"UnitPastSixteenBits", Page::Unit, [](PlayerStats& p) { p.Carrier = 110; }, 33000, 337590},
+        RawCase{"UnitEightFullClasses", Page::Unit,
                 [](PlayerStats& p) {
                   p.Resource = p.NonCombat = p.Fighter = p.Corvette = p.Frigate = p.Destroyer = p.HeavyCruiser =
                       p.Carrier = 32767;
                 },
                 32767LL * 796, 266824302},
-        RawCase{"ResourcePastThirtyTwoBits", Category::Resource,
+        RawCase{"ResourcePastThirtyTwoBits", Page::Resource,
                 [](PlayerStats& p) { p.RUCollected = kI32Max, p.RUGiven = kI32Max; }, 3LL * kI32Max, 1932735282},
-        RawCase{"CombatPastThirtyTwoBits", Category::Combat,
+        RawCase{"CombatPastThirtyTwoBits", Page::Combat,
                 [](PlayerStats& p) { p.DamageTo.fill(kI32Max), p.Kills = kI32Max, p.Losses = kI32Min; },
                 507LL * kI32Max + 214748364 + 214748364800LL, 80831713976}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct ShadeCase {
   const char* name;
   bool overall;
-  Category category;
+  Page category;
   std::int64_t score, minScore, maxScore;
   int shade;
   Rgb colour;
@@ -106,22 +106,22 @@ TEST_P(ShadeAndColour, FromTheExtremes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ShadeAndColour,
-    ::testing::Values(ShadeCase{"ResourceBest", false, Category::Resource, 8385, 1500, 8385, 205, rgb(50, 255, 50)},
-                      ShadeCase{"ResourceMiddle", false, Category::Resource, 6350, 1500, 8385, 166, rgb(50, 216, 50)},
-                      ShadeCase{"ResourceAllEqual", false, Category::Resource, 400, 400, 400, 75, rgb(50, 125, 50)},
-                      ShadeCase{"UnitBest", false, Category::Unit, 15529, 0, 15529, 204, rgb(0, 204, 255)},
-                      ShadeCase{"UnitMiddle", false, Category::Unit, 11652, 0, 15529, 172, rgb(0, 172, 232)},
-                      ShadeCase{"UnitBlueHeldAt255", false, Category::Unit, 122, 0, 130, 196, rgb(0, 196, 255)},
-                      ShadeCase{"UnitDifferByOne", false, Category::Unit, 10, 9, 10, 140, rgb(0, 140, 200)},
-                      ShadeCase{"CombatBest", false, Category::Combat, 2511, 6, 2511, 204, rgb(254, 30, 30)},
-                      ShadeCase{"CombatLowest", false, Category::Combat, 6, 6, 2511, 75, rgb(125, 30, 30)},
-                      ShadeCase{"CombatFromMinStart", false, Category::Combat, 1054000, 999999, 1240000, 104,
+    ::testing::Values(ShadeCase{"ResourceBest", false, Page::Resource, 8385, 1500, 8385, 205, rgb(50, 255, 50)},
+                      ShadeCase{"ResourceMiddle", false, Page::Resource, 6350, 1500, 8385, 166, rgb(50, 216, 50)},
+                      ShadeCase{"ResourceAllEqual", false, Page::Resource, 400, 400, 400, 75, rgb(50, 125, 50)},
+                      ShadeCase{"UnitBest", false, Page::Unit, 15529, 0, 15529, 204, rgb(0, 204, 255)},
+                      ShadeCase{"UnitMiddle", false, Page::Unit, 11652, 0, 15529, 172, rgb(0, 172, 232)},
+                      ShadeCase{"UnitBlueHeldAt255", false, Page::Unit, 122, 0, 130, 196, rgb(0, 196, 255)},
+                      ShadeCase{"UnitDifferByOne", false, Page::Unit, 10, 9, 10, 140, rgb(0, 140, 200)},
+                      ShadeCase{"CombatBest", false, Page::Combat, 2511, 6, 2511, 204, rgb(254, 30, 30)},
+                      ShadeCase{"CombatLowest", false, Page::Combat, 6, 6, 2511, 75, rgb(125, 30, 30)},
+                      ShadeCase{"CombatFromMinStart", false, Page::Combat, 1054000, 999999, 1240000, 104,
                                 rgb(154, 30, 30)},
-                      ShadeCase{"OverallBestResource", true, Category::Resource, 90, 10, 90, 206, rgb(50, 255, 50)},
-                      ShadeCase{"OverallBestUnit", true, Category::Unit, 90, 10, 90, 206, rgb(0, 206, 255)},
-                      ShadeCase{"OverallLowestCombat", true, Category::Combat, 10, 10, 90, 76, rgb(126, 30, 30)},
-                      ShadeCase{"OverallAllEqual", true, Category::Unit, 50, 50, 50, 76, rgb(0, 76, 136)},
-                      ShadeCase{"OverallFromMinStart", true, Category::Combat, 1054000, 999999, 1240000, 105,
+                      ShadeCase{"OverallBestResource", true, Page::Resource, 90, 10, 90, 206, rgb(50, 255, 50)},
+                      ShadeCase{"OverallBestUnit", true, Page::Unit, 90, 10, 90, 206, rgb(0, 206, 255)},
+                      ShadeCase{"OverallLowestCombat", true, Page::Combat, 10, 10, 90, 76, rgb(126, 30, 30)},
+                      ShadeCase{"OverallAllEqual", true, Page::Unit, 50, 50, 50, 76, rgb(0, 76, 136)},
+                      ShadeCase{"OverallFromMinStart", true, Page::Combat, 1054000, 999999, 1240000, 105,
                                 rgb(155, 30, 30)}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -222,7 +222,7 @@ StatsState twoPlayers() {
 
 // The category scores stored as the window stores them before the overall page.
 StatsState scored(StatsState st) {
-  for (const Category c : kCategories) {
+  for (const Page c : kCategories) {
     const CategorySummaryResult r = computeCategorySummary(c, st);
     for (std::size_t i = 0; i < r.scores.size(); ++i) scoreField(st.Players[i], c) = r.scores[i];
   }
@@ -234,7 +234,7 @@ TEST(Summaries, OnlySlotsUpToPlayerIndexAreScored) {
   st.Players[0].RUCollected = 12000;
   st.Players[1].RUCollected = 9000;
   st.Players[2].RUCollected = 1000000;
-  const CategorySummaryResult r = computeCategorySummary(Category::Resource, st);
+  const CategorySummaryResult r = computeCategorySummary(Page::Resource, st);
   EXPECT_EQ(r.scores, (std::vector<std::int64_t>{7200, 5400}));
   EXPECT_EQ(r.rows[1].shade, 75);
   EXPECT_EQ(computeGeneralSummary(scored(st)).rows.size(), 2u);
@@ -243,15 +243,18 @@ TEST(Summaries, OnlySlotsUpToPlayerIndexAreScored) {
 TEST(Summaries, AllZeroGiveEmptyBarsAndLowestShades) {
   StatsState st = twoPlayers();
   st.Players[0].Name = "A";
-  for (const Category c : kCategories) {
+  for (const Page c : kCategories) {
     const CategorySummaryResult r = computeCategorySummary(c, st);
-    for (const CategoryRow& row : r.rows) EXPECT_EQ(row.width + static_cast<float>(row.shade), 75.0f);
+    for (const CategoryRow& row : r.rows) {
+      EXPECT_EQ(row.width, 0.0f);
+      EXPECT_EQ(row.shade, 75);
+    }
     EXPECT_EQ(r.rows[0].caption, "A (): 0 pts");
   }
   for (const GeneralRow& row : computeGeneralSummary(scored(st)).rows) {
     EXPECT_EQ(row.widths, (std::array<float, 3>{0, 0, 0}));
-    EXPECT_EQ(row.lefts, (std::array<float, 3>{540, 510, 480}));
-    EXPECT_EQ(row.shades, (std::array<int, 3>{76, 76, 76}));
+    // The lowest overall shade, 76, in each category's colour.
+    EXPECT_EQ(row.colours, (std::array<Rgb, 3>{rgb(50, 126, 50), rgb(0, 76, 136), rgb(126, 30, 30)}));
   }
 }
 

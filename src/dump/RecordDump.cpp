@@ -1,4 +1,4 @@
-#include "log/RecordDump.h"
+#include "dump/RecordDump.h"
 
 #include <array>
 #include <charconv>

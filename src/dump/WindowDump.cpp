@@ -1,4 +1,4 @@
-#include "stats/WindowDump.h"
+#include "dump/WindowDump.h"
 
 #include <QWidget>
 #include <map>
@@ -6,7 +6,7 @@
 #include <string>
 
 #include "stats/Main.h"
-#include "stats/PageDump.h"
+#include "dump/PageDump.h"
 #include "stats/Scoring.h"
 #include "ui/Chart.h"
 #include "ui/Chooser.h"

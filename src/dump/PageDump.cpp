@@ -1,4 +1,4 @@
-#include "stats/PageDump.h"
+#include "dump/PageDump.h"
 
 #include <QByteArray>
 #include <array>
@@ -15,19 +15,6 @@
 namespace corv {
 
 namespace {
-
-struct PageControls {
-  ui::Label* title;
-  const std::array<ui::Label*, 8>* rows;
-  std::vector<const std::array<ui::Shape*, 8>*> bars;
-};
-
-std::array<PageControls, 4> pagesOf(Main& m) {
-  return {{{m.lbGenTitle, &m.lbGen, {&m.lnGen, &m.lnGen2, &m.lnGen3}},
-           {m.lbResTitle, &m.lbRes, {&m.lnRes}},
-           {m.lbUnitTitle, &m.lbUnit, {&m.lnUnit}},
-           {m.lbCombatTitle, &m.lbCombat, {&m.lnCombat}}}};
-}
 
 std::string utf8(const QString& s) { return s.toStdString(); }
 
@@ -68,19 +55,18 @@ std::string DumpMessage(const QString& text) {
 }
 
 void WritePages(std::ostream& out, Main& main) {
-  const std::array<PageControls, 4> pages = pagesOf(main);
-  for (std::size_t p = 0; p < pages.size(); ++p) {
-    const PageControls& page = pages[p];
-    const std::string prefix = "page." + std::to_string(p);
+  for (const Page p : kPages) {
+    const PageControls& page = main.page(p);
+    const std::string prefix = "page." + std::to_string(index(p));
     out << prefix << ".title=" << utf8(page.title->Caption()) << '\n';
-    for (std::size_t r = 0; r < page.rows->size(); ++r) {
-      const ui::Label& row = *(*page.rows)[r];
+    for (std::size_t r = 0; r < page.rows.size(); ++r) {
+      const ui::Label& row = *page.rows[r];
       if (!row.Visible()) continue;
       const std::string rowKey = prefix + ".row." + std::to_string(r);
       out << rowKey << ".caption=" << utf8(row.Caption()) << '\n';
       out << rowKey << ".top=" << DumpNumber(row.Top()) << '\n';
       for (std::size_t k = 0; k < page.bars.size(); ++k) {
-        const ui::Shape& bar = *(*page.bars[k])[r];
+        const ui::Shape& bar = *page.bars[k][r];
         if (!bar.Visible()) continue;
         const std::string barKey = rowKey + ".bar." + std::to_string(k);
         out << barKey << ".left=" << DumpNumber(bar.Left()) << '\n';
