@@ -1,6 +1,7 @@
 # corv_add_test(NAME name SOURCES ... LIBS ...)
 # One GoogleTest binary per room; every test runs on Qt's offscreen platform.
 find_package(GTest REQUIRED)
+find_package(Qt6 REQUIRED COMPONENTS Test)
 include(GoogleTest)
 
 function(corv_add_test)

@@ -36,13 +36,6 @@ void quiet(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 }  // namespace
 
-// Allocations that the platform libraries keep for the life of the process
-// are no leak of ours.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig\nleak:libQt6Gui\nleak:libQt6Core\nleak:libQt6Widgets\nleak:libdbus\n";
-}
-extern "C" const char* __lsan_default_options() { return "print_suppressions=0"; }
-
 // The application and the window live to the end of the process and are
 // never destroyed: at exit Qt's own globals may already be gone.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {

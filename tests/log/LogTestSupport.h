@@ -1,9 +1,12 @@
 // Helpers shared by the tests that read logs: a log written to a private
-// temporary file, a log of separators, and a log read as opening one reads it.
+// temporary file, a log of separators, a log read as opening one reads it, and
+// the golden files.
 #pragma once
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <random>
 #include <sstream>
 #include <string>
@@ -12,6 +15,29 @@
 #include "dump/RecordDump.h"
 
 namespace corv::test {
+
+inline std::string dataFile(const std::string& name) { return std::string(CORV_TEST_DATA) + "/" + name; }
+
+inline std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Checks a dump against tests/data/<name>.expected, where the path `log` reads
+// @LOG@. With CORV_UPDATE_GOLDENS=1 (bash scripts/update-goldens) the dump is
+// written over the golden file instead.
+inline void expectGolden(std::string dump, const std::string& name, const std::string& log = {}) {
+  for (auto at = log.empty() ? std::string::npos : dump.find(log); at != std::string::npos; at = dump.find(log, at))
+    dump.replace(at, log.size(), "@LOG@");
+  const std::string path = dataFile(name + ".expected"), golden = readFile(path);
+  if (const char* update = std::getenv("CORV_UPDATE_GOLDENS"); update && std::string_view(update) == "1") {
+    if (dump != golden) std::ofstream(path, std::ios::binary) << dump;
+    return;
+  }
+  EXPECT_EQ(dump, golden) << path << " differs; if the change is meant, `bash scripts/update-goldens` rewrites it";
+}
 
 // A file that holds the given bytes for the life of the object; the name is
 // random so parallel test processes (and other build trees) never collide.

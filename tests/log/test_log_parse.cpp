@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -191,12 +190,10 @@ TEST(ReadLog, OpensTheFileOnce) {
 
 TEST(GoldenDump, SampleLogsMatchTheirExpectedFiles) {
   for (const char* name : {"log_v100_four_players", "log_v104_three_players", "log_v100_quirks", "log_v104_bad_value"}) {
-    const std::string base = std::string(CORV_TEST_DATA) + "/" + name;
-    std::ostringstream expected, out;
-    expected << std::ifstream(base + ".expected", std::ios::binary).rdbuf();
+    std::ostringstream out;
     StatsState state;
-    WriteLogDump(out, state, base + ".txt");
-    EXPECT_EQ(out.str(), expected.str()) << name;
+    WriteLogDump(out, state, test::dataFile(std::string(name) + ".txt"));
+    test::expectGolden(out.str(), name);
   }
 }
 

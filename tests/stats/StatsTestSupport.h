@@ -3,7 +3,6 @@
 #pragma once
 
 #include <QString>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <sstream>
@@ -17,15 +16,6 @@
 #include "ui/Dialogs.h"
 
 namespace corv::test {
-
-inline std::string dataFile(const std::string& name) { return std::string(CORV_TEST_DATA) + "/" + name; }
-
-inline std::string readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 inline std::string windowText(Main& m) {
   std::ostringstream out;

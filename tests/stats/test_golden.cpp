@@ -16,26 +16,23 @@
 namespace {
 
 using corv::test::dataFile;
-using corv::test::readFile;
+using corv::test::expectGolden;
 using corv::test::shownLines;
 using corv::test::windowText;
 
 TEST(Golden, WindowAtDesign) {
   corv::StatsState state;
   Main main(state);
-  EXPECT_EQ(windowText(main), readFile(dataFile("views_at_design.expected")));
+  expectGolden(windowText(main), "views_at_design");
 }
 
 class GoldenPages : public corv::test::StatsTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(GoldenPages, MatchTheWorkedOutPages) {
   const std::string log = dataFile(std::string(GetParam()) + ".txt");
-  std::string expected = readFile(dataFile(std::string(GetParam()) + ".expected"));
-  ASSERT_FALSE(expected.empty());
-  if (const auto at = expected.find("@LOG@"); at != std::string::npos) expected.replace(at, 5, log);
   std::ostringstream out;
   corv::WritePageDump(out, *main, QString::fromStdString(log));
-  EXPECT_EQ(out.str(), expected);
+  expectGolden(out.str(), GetParam(), log);
   EXPECT_TRUE(boxes.empty()) << "the dump answers its own message box";
 }
 
@@ -72,7 +69,7 @@ TEST_P(GoldenViews, PlayersChosenThenTheSummaryAgain) {
   corv::WritePages(first, *main);
   views << "view=opened\n" << windowText(*main);
   for (const int slot : GetParam().chosen) ASSERT_TRUE(corv::WritePlayerChoice(views, *main, slot));
-  EXPECT_EQ(views.str(), readFile(dataFile(std::string("views_") + GetParam().name + ".expected")));
+  expectGolden(views.str(), std::string("views_") + GetParam().name);
   ExpectLabelsInPlace(views.str());
   corv::WriteSummaryChoice(again, *main);
   EXPECT_EQ(again.str(), "view=summary\n" + first.str());
