@@ -33,7 +33,8 @@ class AboutTest : public ::testing::Test {
   // below the one before.
   void expectStackedFromTheBottomEdge() const {
     const float title = about->lbCredits[0]->Top();
-    EXPECT_TRUE(title <= 3960.0f && std::fmod(3960.0f - title, 15.0f) == 0.0f) << title;
+    EXPECT_LE(title, 3960.0f);
+    EXPECT_EQ(std::fmod(3960.0f - title, 15.0f), 0.0f) << title;
     for (int i = 1; i <= About::kCreditLines; ++i)
       EXPECT_EQ(about->lbCredits[i]->Top() - about->lbCredits[i - 1]->Top(), 400.0f) << "line " << i;
   }
@@ -47,18 +48,25 @@ TEST_F(AboutTest, LoadBuildsTheTitleAndEveryCreditLineInFrontOfThePicture) {
   const ui::Label& title = *about->lbCredits[0];
   EXPECT_EQ(title.Caption() + title.font().family + QString::number(title.font().pointSize),
             QStringLiteral("Corvaneth StatsVerdana14.25"));
-  EXPECT_FALSE(about->lbDefault->Visible() || !title.Visible());
+  EXPECT_FALSE(about->lbDefault->Visible());
+  EXPECT_TRUE(title.Visible());
   expectStackedFromTheBottomEdge();
   const QObjectList& stack = about->area()->children();  // back to front
   for (int i = 1, fixed = 0; i <= About::kCreditLines; ++i) {
     const ui::Label& label = *about->lbCredits[i];
     const char kind = kKinds[i - 1];
     const QString text = kind == 'N' ? label.Caption() : kind == '.' ? QStringLiteral(" ") : kFixedTexts[fixed++];
-    EXPECT_TRUE(label.Caption() == text && about->CreditText[i] == text && !text.trimmed().isEmpty() == (kind != '.'));
+    EXPECT_EQ(label.Caption(), text) << i;
+    EXPECT_EQ(about->CreditText[i], text) << i;
+    EXPECT_EQ(text.trimmed().isEmpty(), kind == '.') << i;
     const ui::Rgb colour = (kind == 'V' || kind == 'N') ? ui::kPaleYellow : ui::kWhite;
-    EXPECT_TRUE(about->CreditColor[i] == colour && label.ForeColor() == colour) << i;
+    EXPECT_EQ(about->CreditColor[i], colour) << i;
+    EXPECT_EQ(label.ForeColor(), colour) << i;
     EXPECT_EQ(label.font().family, QStringLiteral("Verdana"));
-    EXPECT_TRUE(label.font().bold && label.font().pointSize == 9.0 && label.Visible() && label.Width() > 0) << i;
+    EXPECT_TRUE(label.font().bold) << i;
+    EXPECT_EQ(label.font().pointSize, 9.0) << i;
+    EXPECT_TRUE(label.Visible()) << i;
+    EXPECT_GT(label.Width(), 0) << i;
     EXPECT_EQ(label.Left(), (about->Width() - label.Width()) / 2.0f - 30.0f);  // centred 30 twips left
     EXPECT_LT(stack.indexOf(about->Image1->widget()), stack.indexOf(label.widget()));
   }
@@ -82,7 +90,8 @@ TEST_F(AboutTest, TicksDuringLoadKeepThe400SpacingAndScrollingStopsForGoodAboveT
     ASSERT_EQ(about->lbCredits[0]->Top(), title - 15.0f);
   }
   const float stopped = about->lbCredits.back()->Top();
-  EXPECT_TRUE(stopped < rest && stopped + 15.0f >= rest) << stopped << " " << rest;
+  EXPECT_LT(stopped, rest);
+  EXPECT_GE(stopped + 15.0f, rest);
   expectStackedFromTheBottomEdge();  // every line moved with the others
   QApplication::processEvents();
   EXPECT_EQ(about->lbCredits.back()->Top(), stopped);
@@ -96,8 +105,8 @@ TEST_F(AboutTest, AClickOnTheEmblemButNotOnACreditLineEndsTheModalShowing) {
   for (int i = 0; i < 100; ++i) about->Timer1_Timer();  // the title is now well inside the picture
   const float scrolled = about->lbCredits[0]->Top();
   QWidget* title = about->lbCredits[0]->widget();
-  ASSERT_TRUE(about->area()->childAt(title->geometry().center()) == title &&
-              about->Image1->widget()->geometry().contains(title->geometry().center()));
+  ASSERT_EQ(about->area()->childAt(title->geometry().center()), title);
+  ASSERT_TRUE(about->Image1->widget()->geometry().contains(title->geometry().center()));
   QString seen;
   QTimer::singleShot(0, [&] {
     for (const QPoint& at : {title->geometry().center(), QPoint(10, 10)}) {
@@ -106,7 +115,8 @@ TEST_F(AboutTest, AClickOnTheEmblemButNotOnACreditLineEndsTheModalShowing) {
     }
   });
   about->Show(1);
-  EXPECT_TRUE(about->isUnloaded() && !about->isShown());
+  EXPECT_TRUE(about->isUnloaded());
+  EXPECT_FALSE(about->isShown());
   EXPECT_EQ(seen, QStringLiteral("ox"));
   build();
   EXPECT_GT(about->lbCredits[0]->Top(), scrolled);

@@ -33,7 +33,6 @@ TEST_P(GoldenPages, MatchTheWorkedOutPages) {
   std::ostringstream out;
   corv::WritePageDump(out, *main, QString::fromStdString(log));
   expectGolden(out.str(), GetParam(), log);
-  EXPECT_TRUE(boxes.empty()) << "the dump answers its own message box";
 }
 
 INSTANTIATE_TEST_SUITE_P(Samples, GoldenPages,

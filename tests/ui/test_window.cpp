@@ -82,7 +82,8 @@ TEST(Window, FixedFramesWithoutMaximiseCentredOnTheScreenFrameIncluded) {
   auto about = make("About", ui::BorderStyle::FixedToolWindow);
   auto main = make("Main", ui::BorderStyle::None);
   main->setClientSize(8355, 7095);
-  EXPECT_TRUE((main->widget()->windowFlags() & Qt::FramelessWindowHint) && about->widget()->windowType() == Qt::Tool);
+  EXPECT_TRUE(main->widget()->windowFlags() & Qt::FramelessWindowHint);
+  EXPECT_EQ(about->widget()->windowType(), Qt::Tool);
   const auto buttons = Qt::CustomizeWindowHint | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint;
   for (auto* w : {startup.get(), about.get()}) {
     EXPECT_EQ(w->widget()->windowFlags() & buttons, Qt::CustomizeWindowHint);
