@@ -18,11 +18,14 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QString>
+#include <QTemporaryFile>
 #include <QVariant>
 #include <algorithm>
 #include <cerrno>
@@ -165,19 +168,46 @@ std::string WriteRegString(RegHive hive, const std::string& keyPath, const std::
   if (place.kind == Place::Obstacle) return place.why;
   if (place.kind == Place::Stranger)
     if (std::string why = setAside(path); !why.empty()) return why;
-  if (!place.store) place.store = std::make_unique<QSettings>(path, QSettings::IniFormat);
-  QSettings& store = *place.store;
-  // Only through a temporary file beside the target and a rename onto it, so a
-  // crash or a full disk never leaves half a file, and a link stays a link.
-  store.setAtomicSyncRequired(true);
+  // Through a link, its target is replaced and the link stays.
+  const QString target = QFileInfo(path).isSymLink() ? QFileInfo(path).canonicalFilePath() : path;
+  const QFileInfo before(target);
+  const QDateTime beforeTime = before.lastModified();
+  // QSettings tells only that a write failed; the system's last word says why.
+  const auto failure = [] { return errno ? systemError(errno) : std::string("It could not be written"); };
+  if (!QDir().mkpath(before.path())) return failure();
+
+  // QSettings (through QSaveFile, Qt 6.4) misses a failed write of a file's
+  // last piece and renames what it has, even nothing, over the file: a full
+  // disk emptied the store. So it saves a new file beside the target, which is
+  // read back under a name QSettings has not seen (it would trust the values it
+  // holds), and only a whole one is renamed onto the target.
+  QTemporaryFile fresh(target + QStringLiteral(".XXXXXX")), check(target + QStringLiteral(".XXXXXX"));
+  if (!fresh.open() || !check.open()) return failure();
+  const QByteArray freshName = QFile::encodeName(fresh.fileName()), checkName = QFile::encodeName(check.fileName());
+  fresh.close();
+  if (before.exists()) fresh.setPermissions(before.permissions());
+  QSettings copy(fresh.fileName(), QSettings::IniFormat);
+  if (place.store)
+    for (const QString& key : place.store->allKeys()) copy.setValue(key, place.store->value(key));
   const QString prefix = valuePrefix(hive, keyPath, valueName);
-  store.setValue(prefix + QLatin1String("type"), REG_SZ);
-  store.setValue(prefix + QLatin1String("data"), QString::fromStdString(text));
-  // QSettings tells only that the write failed; the system's last word says why.
+  copy.setValue(prefix + QLatin1String("type"), QString::number(REG_SZ));
+  copy.setValue(prefix + QLatin1String("data"), QString::fromStdString(text));
   errno = 0;
-  store.sync();
-  if (store.status() == QSettings::NoError) return {};
-  return errno ? systemError(errno) : std::string("It could not be written");
+  copy.sync();
+  if (copy.status() != QSettings::NoError) return failure();
+  if (std::rename(freshName.constData(), checkName.constData())) return failure();
+  QSettings back(check.fileName(), QSettings::IniFormat);
+  const QStringList keys = copy.allKeys();
+  if (back.allKeys() != keys || back.status() != QSettings::NoError ||
+      !std::all_of(keys.begin(), keys.end(), [&](const QString& key) { return back.value(key) == copy.value(key); }))
+    return "It could not be written whole; the disk may be full";
+  if (std::rename(checkName.constData(), QFile::encodeName(target).constData())) return failure();
+  // QSettings reads a file again only when its size or time (in ms) changed.
+  QFile saved(target);
+  if (before.exists() && saved.size() == before.size() && QFileInfo(target).lastModified() == beforeTime &&
+      saved.open(QIODevice::ReadOnly))
+    saved.setFileTime(beforeTime.addMSecs(1), QFileDevice::FileModificationTime);
+  return {};
 }
 
 void setRegistryRoot(const std::string& folder) { rootOverride() = folder; }
