@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QPixmap>
+#include <utility>
 
 #include "assets/Assets.h"
 #include "shell/About.h"
@@ -108,7 +109,8 @@ QString Startup::presetFileName() const {
 void Startup::Form_Activate() {
   Image1_MouseMove(0, 0, 0, 0);
 
-  state_.GamePath = ReadRegString(HKEY_LOCAL_MACHINE, kSettingKey, kSettingValue).value_or(std::string());
+  state_.GamePath =
+      unsaved_ ? *unsaved_ : ReadRegString(HKEY_LOCAL_MACHINE, kSettingKey, kSettingValue).value_or(std::string());
   if (state_.GamePath.empty()) {
     ui::MsgBox(QStringLiteral("This is the first time that you run Tarquil.\r\n"
                               "Please specify your Corvaneth folder now."),
@@ -116,7 +118,13 @@ void Startup::Form_Activate() {
     state_.GamePath =
         BrowseForFolder(QStringLiteral("/"), QStringLiteral("Save Updated Files to the following Folder:")).toStdString();
     // An empty answer is stored too, so the prompt comes again next time.
-    WriteRegString(HKEY_LOCAL_MACHINE, kSettingKey, kSettingValue, state_.GamePath);
+    const std::string why = WriteRegString(HKEY_LOCAL_MACHINE, kSettingKey, kSettingValue, state_.GamePath);
+    unsaved_ = why.empty() ? std::nullopt : std::optional(state_.GamePath);
+    if (unsaved_ && !std::exchange(unsavedSaid_, true))
+      ui::MsgBox(QStringLiteral("Your Corvaneth folder could not be saved in %1:\r\n%2.\r\n"
+                                "Tarquil keeps it until you quit.")
+                     .arg(QString::fromStdString(registryFilePath()), QString::fromStdString(why)),
+                 ui::kMsgInformation, programTitle());
   }
 
   CD.FileName = presetFileName();

@@ -6,6 +6,8 @@
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "log/PlayerStats.h"
 #include "ui/FileOpenDialog.h"
@@ -56,6 +58,10 @@ class Startup final : public ui::Window {
   QString presetFileName() const;
 
   corv::StatsState& state_;
+  // The folder chosen last when the store refused it: it stands for the store
+  // until the end of the run, or until a later answer is stored.
+  std::optional<std::string> unsaved_;
+  bool unsavedSaid_ = false;  // the refusal was told, once per run
   std::unique_ptr<Main> main_;
   bool inMenu_ = false;  // a menu action is running
   std::array<std::unique_ptr<ui::Label>, 4> menu_;

@@ -203,8 +203,10 @@ TEST_F(StartupTest, AnEntryStaysRedUntilThePointerCrossesTheBackgroundWhichTheTi
 }
 
 // The setting stays empty after a cancelled picker, so every activation asks
-// again: also the one that follows the modal About window.
-TEST_F(StartupTest, FirstRunAsksForTheFolderAndStoresTheAnswerEvenWhenEmpty) {
+// again: also the one that follows the modal About window. A folder where the
+// store belongs refuses every answer: that is said once, and the last answer
+// stands for the rest of the run.
+TEST_F(StartupTest, FirstRunAsksForTheFolderAndStoresTheAnswerEvenWhenEmptyOrKeepsItWhenRefused) {
   shell::Startup s(state);
   s.Show();
   settle();
@@ -219,6 +221,18 @@ TEST_F(StartupTest, FirstRunAsksForTheFolderAndStoresTheAnswerEvenWhenEmpty) {
   storeFolder(QStringLiteral("/"));  // one that ends in the separator is joined as it is
   s.Form_Activate();
   EXPECT_EQ(s.CD.FileName, QStringLiteral("//*.txt"));
+  const QString place = QString::fromStdString(shell::registryFilePath());
+  ASSERT_TRUE(QFile::remove(place) && QDir().mkpath(place));
+  events.clear();
+  folderAnswer.clear();
+  s.Form_Activate();
+  folderAnswer = QStringLiteral("/games/kept");
+  press(s, 0);
+  s.Form_Activate();
+  const QString refused = "box Tarquil|64|Your Corvaneth folder could not be saved in " + place +
+                          ":\r\nA folder of that name is there.\r\nTarquil keeps it until you quit.";
+  EXPECT_EQ(events, (std::vector<QString>{kFirstRun, kPick, refused, QStringLiteral("about"), kFirstRun, kPick}));
+  EXPECT_EQ(s.CD.FileName, QStringLiteral("/games/kept/*.txt"));
 }
 
 // Files named like the preset and the bare pattern exist here, so only the
