@@ -23,7 +23,14 @@ const QString kFirstRun = QStringLiteral(
 const QString kPick = QStringLiteral("pick /|Save Updated Files to the following Folder:");
 const QString kQuestion = QStringLiteral("box Tarquil|36|Check on the internet for a new version of Corvaneth Stats?");
 
-void settle() { QTest::qWait(5); }
+// Runs what is queued, then waits until a shown window holds the activation
+// (after Show, a closed window or a finished action): its activation steps
+// have run by then.
+void settle() {
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activeWindow() && QApplication::activeWindow()->isVisible(); },
+                              10000));
+}
 
 void storeFolder(const QString& folder) {
   shell::WriteRegString(shell::HKEY_LOCAL_MACHINE, shell::kSettingKey, shell::kSettingValue, folder.toStdString());
