@@ -21,6 +21,7 @@
 #include "stats/Main.h"
 #include "dump/PageDump.h"
 #include "dump/WindowDump.h"
+#include "ui/Dialogs.h"
 
 namespace {
 
@@ -71,7 +72,12 @@ int main(int argc, char** argv) {
   corv::StatsState state;
   Main window(state);
   corv::OpenedLog opened;
-  for (const std::string& file : files) opened = corv::OpenLogAsLauncher(window, QFile::decodeName(file.c_str()));
+  // Between two actions the event loop runs, as it does for a user: without
+  // it, what each action leaves to the loop would pile up.
+  for (const std::string& file : files) {
+    opened = corv::OpenLogAsLauncher(window, QFile::decodeName(file.c_str()));
+    ui::PassEventLoop();
+  }
 
   corv::WriteReadSummary(std::cout, window.lastRead, state);
   corv::WriteRecords(std::cout, state);
@@ -91,6 +97,7 @@ int main(int argc, char** argv) {
       std::cerr << "statsdump: the log has no player in slot " << view << '\n';
       return 1;
     }
+    ui::PassEventLoop();
   }
   return 0;
 }

@@ -155,9 +155,16 @@ class Chart::View final : public QChartView {
     }
   }
 
-  // One slice or bar per column, added or removed at the end.
+  // One slice or bar per column, added or removed at the end, while the series
+  // is out of the chart: Qt Charts' bar item keeps some hundred bytes for every
+  // set removed from its series for as long as it lives, so each log with
+  // another player count would leave them behind. Back in the chart, the
+  // series gets new items, and the old ones go at the event loop's next turn.
   void setColumns(const std::vector<QString>& data, const std::vector<Rgb>& colours) {
     const auto n = static_cast<int>(data.size());
+    QAbstractSeries* const series = pie_ ? static_cast<QAbstractSeries*>(pie_) : bars_;
+    const bool changing = pie_ ? pie_->count() != n : static_cast<int>(sets_.size()) != n;
+    if (changing) chart_->removeSeries(series);
     if (pie_) {
       while (pie_->count() > n) pie_->remove(pie_->slices().constLast());
       while (pie_->count() < n) pie_->append(QString(), 0);
@@ -173,6 +180,10 @@ class Chart::View final : public QChartView {
         bars_->append(set);
         sets_.push_back(set);
       }
+    }
+    if (changing) {
+      chart_->addSeries(series);
+      for (QAbstractAxis* axis : chart_->axes()) series->attachAxis(axis);
     }
     for (int i = 0; i < n; ++i) {
       setValue(i, numberOf(data[static_cast<std::size_t>(i)]), false);

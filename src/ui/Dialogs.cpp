@@ -130,6 +130,11 @@ void OpenUrl(const QString& url) {
 
 void DoEvents() { QCoreApplication::processEvents(); }
 
+void PassEventLoop() {
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 void End() {
   if (auto& h = dialogHandlers(); h.endProgram) h.endProgram();
 }

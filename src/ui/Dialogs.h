@@ -39,6 +39,10 @@ void OpenUrl(const QString& url);
 
 // Runs the pending window messages once, then returns.
 void DoEvents();
+// What the event loop does between two of the user's actions, for code that
+// plays the user without one: the pending messages run and the objects left
+// for deletion go. Never inside a handler.
+void PassEventLoop();
 // Ends the program at once, closing every window.
 void End();
 // True once the program is ending: every window then closes for good,
