@@ -4,9 +4,9 @@
 // checking a log by eye or against a golden file: first the reader's summary
 // and the player records as the window holds them (ship totals and scores
 // filled in), then the four summary pages (the page format is described in
-// stats/PageDump.h). Each --player then chooses in the view chooser as a user
+// dump/PageDump.h). Each --player then chooses in the view chooser as a user
 // would, the player of slot N or "Summary", and prints the pages again (the
-// format is described in stats/WindowDump.h).
+// format is described in dump/WindowDump.h).
 #include <QApplication>
 #include <QFile>
 #include <QString>

@@ -22,7 +22,7 @@
 //
 // A font is <family>/<points>/<style> with the style one of regular, bold,
 // italic, bold-italic, or w<weight> when the design gives a weight. Sizes and
-// positions are twips as in stats/PageDump.h (two decimals at most, trailing
+// positions are twips as in dump/PageDump.h (two decimals at most, trailing
 // zeros dropped); colours upper-case hex, red first; texts UTF-8 with a line
 // break written \n and a backslash \\.
 #pragma once
@@ -42,7 +42,7 @@ void WriteWindow(std::ostream& out, Main& main);
 bool WritePlayerChoice(std::ostream& out, Main& main, int slot);
 
 // Chooses "Summary" as a user would and writes "view=summary" and the summary
-// pages in the format of stats/PageDump.h.
+// pages in the format of dump/PageDump.h.
 void WriteSummaryChoice(std::ostream& out, Main& main);
 
 }  // namespace corv

@@ -192,10 +192,8 @@ void Main::buildCharts() {
     chart->setKind(d.pie ? ui::Chart::Kind::Pie2D : ui::Chart::Kind::Bar2D);
     chart->setColumnCount(d.columns);
     chart->setRowLabel(QString::fromLatin1(d.rowLabel));
-    for (int s = 1; s <= d.columns; ++s) {
-      chart->setSeriesSolid(s);
-      chart->setSeriesFillColor(s, d.colours[s - 1]);
-    }
+    // Every series is painted solid.
+    for (int s = 1; s <= d.columns; ++s) chart->setSeriesFillColor(s, d.colours[s - 1]);
     chart->Move(d.left, d.top, d.width, d.height);
     Graph[p] = chart;
   }

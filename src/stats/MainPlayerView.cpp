@@ -80,10 +80,8 @@ void fillCombatPage(Main& w, int p, int lastSlot) {
   const int opponents = lastSlot;
   chart.setColumnCount(opponents);
   // The opponent columns borrow the Unit chart's colours from its second series on.
-  for (int i = 1; i <= opponents; ++i) {
-    chart.setSeriesSolid(i);
+  for (int i = 1; i <= opponents; ++i)
     chart.setSeriesFillColor(i, w.page(corv::Page::Unit).chart->SeriesFillColor(i + 1));
-  }
 
   // The other players take rows and columns 1 on, in slot order.
   std::vector<int> others;

@@ -315,9 +315,6 @@ void Chart::setSeriesFillColor(int i, Rgb c) {
   if (widget()) view_->setColour(i - 1, c);
 }
 
-// Every series is painted with a solid brush already.
-void Chart::setSeriesSolid(int) {}
-
 void Chart::rebuild() {
   if (!widget()) return;
   while (colors_.size() < data_.size()) colors_.push_back(defaultColour(static_cast<int>(colors_.size()) + 1));

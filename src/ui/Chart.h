@@ -36,7 +36,6 @@ class Chart final : public Control {
   // column count gives the colour it would get.
   Rgb SeriesFillColor(int i) const;
   void setSeriesFillColor(int i, Rgb c);
-  void setSeriesSolid(int i);  // brush style 1, solid fill
 
   std::function<void()> onChartEvent;  // raised on a click in the chart
 
