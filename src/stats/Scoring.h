@@ -41,26 +41,19 @@ const CategoryRule& categoryRule(Page c);
 
 // ---- Raw values (exact; int64 so that no 16/32-bit sum can overflow) ----
 
-// Int(2 × RUCollected + RUGiven + RUCurrent/2 + RUSpent/3 + RUBounties/4
-//     − RUReceived/2 − RUGenerated/2); the first two terms are an exact integer
-// sum, the other five are added in double precision, left to right.
+// The fractional terms are added in double precision, left to right, as the
+// game's formula does; the result is rounded down.
 std::int64_t resourceRaw(const PlayerStats& p);
-
-// 20 × Resource + 4 × NonCombat + 3 × Fighter + 9 × Corvette + 40 × Frigate
-// + 170 × Destroyer + 250 × HeavyCruiser + 300 × Carrier.
 std::int64_t unitRaw(const PlayerStats& p);
-
-// Int(DamageTo(0..6) + DamageTo(7)/10 + (500 × Kills − 100 × Losses)): only
-// the damage against slot 7 counts a tenth.
+// Only the damage against slot 7 counts a tenth: intended.
 std::int64_t combatRaw(const PlayerStats& p);
 
 std::int64_t categoryRaw(Page c, const PlayerStats& p);
 
 // ---- Scores ----
 
-// |raw × k| (in double) to the nearest whole number, a half to the even
-// neighbour. Every raw value the record's fields can give stays far inside
-// the 64-bit range and exact in double.
+// Every raw value the record's fields can give stays far inside the 64-bit
+// range and exact in double.
 std::int64_t categoryScore(std::int64_t raw, double k);
 std::int64_t categoryScore(Page c, const PlayerStats& p);
 
@@ -68,7 +61,7 @@ std::int64_t categoryScore(Page c, const PlayerStats& p);
 std::int64_t& scoreField(PlayerStats& p, Page c);
 std::int64_t scoreField(const PlayerStats& p, Page c);
 
-// CombatScore + ResourceScore + UnitScore as stored in the record: the true sum.
+// The true sum of the three stored category scores.
 std::int64_t generalScore(const PlayerStats& p);
 
 // MaxScore starts at 0 and MinScore at 999999; both tests are strict.
@@ -100,32 +93,28 @@ std::vector<int> rankSlots(std::span<const std::int64_t> scoresBySlot);
 
 // ---- Bars ----
 
-// Category bar: 70.35 × (score / maxScore × 100), in double, stored single.
 // The best score gives exactly 7035. A maxScore of 0 (every score 0) or below
 // gives width 0 instead of a division by zero.
 float barWidth(std::int64_t score, std::int64_t maxScore);
 
-// Overview segment: score ÷ overallMax × 100 × 70.35, left to right in
-// double, stored single; 0 when overallMax is 0 or below.
+// 0 when overallMax is 0 or below.
 float segmentWidth(std::int64_t score, std::int64_t overallMax);
 
 // Each Overview segment starts 30 twips before the end of the one before it.
 inline constexpr float kSegmentOverlap = 30.0f;
 float nextSegmentLeft(float left, float width);
 
-// Int((score − min) / range × 130) + 75, range = max − min (+ 1 when
-// rangePlusOne). A range of 0 or below gives the lowest shade, 75.
+// A range of 0 or below gives the lowest shade, 75.
 int categoryShade(std::int64_t score, std::int64_t minScore, std::int64_t maxScore, bool rangePlusOne);
 int categoryShade(Page c, std::int64_t score, std::int64_t minScore, std::int64_t maxScore);
 
-// Int((score − min) / (max − min) × 130) + 76; a divisor of 0 or below gives 76.
+// A range of 0 or below gives the lowest shade, 76.
 int overallShade(std::int64_t score, std::int64_t minScore, std::int64_t maxScore);
 
-// Resource (50, s + 50, 50), unit (0, s, s + 60), combat (s + 50, 30, 30);
-// components above 255 count as 255.
+// Components above 255 count as 255: the best shades reach 256 to 266.
 Rgb categoryColour(Page c, int shade);
 
-// Name & " (" & Race & "):" & score with one leading blank & " pts".
+// "Ana (Vaelori): 8385 pts": the score with one leading blank.
 std::string summaryCaption(const PlayerStats& p, std::int64_t score);
 // The same caption without the name: what the page shows after it.
 std::string summaryCaptionAfterName(const PlayerStats& p, std::int64_t score);
@@ -136,16 +125,14 @@ int playerCount(float playerIndex);
 
 // ---- Totals and time text ----
 
-// Carrier + Corvette + Destroyer + Fighter + Frigate + HeavyCruiser + NonCombat
-// + Resource + 1, added in 32 bits: eight full 16-bit counts give 262137.
+// The eight class counts plus one, added in 32 bits: eight full 16-bit
+// counts give 262137.
 std::int32_t shipsTotal(const PlayerStats& p);
 
 // The eight DamageTo entries, own slot and slots beyond the players included.
 std::int64_t damageTotal(const PlayerStats& p);
 
-// hours = Int(secs / 3600), minutes = Int((secs − hours × 3600) / 60),
-// seconds = Int(secs − hours × 3600 − minutes × 60); "Hh " only when hours > 0,
-// then "Mm Ss". Negative secs round the hours down and leave them out
+// "Hh Mm Ss", the hours only when above 0. Negative secs round the hours down and leave them out
 // (−5 → "59m 55s"). The products are formed wide, so secs below −32400 (where
 // a 16-bit product would overflow) follow the same formula. A NaN counts as 0;
 // magnitudes beyond 1e15 seconds are held at 1e15.
