@@ -132,10 +132,10 @@ std::int32_t shipsTotal(const PlayerStats& p);
 // The eight DamageTo entries, own slot and slots beyond the players included.
 std::int64_t damageTotal(const PlayerStats& p);
 
-// "Hh Mm Ss", the hours only when above 0. Negative secs round the hours down and leave them out
-// (−5 → "59m 55s"). The products are formed wide, so secs below −32400 (where
-// a 16-bit product would overflow) follow the same formula. A NaN counts as 0;
-// magnitudes beyond 1e15 seconds are held at 1e15.
+// "Hh Mm Ss", the hours only when above 0. Negative secs round the hours
+// down and leave them out (−5 → "59m 55s"). The products are formed wide, so
+// secs below −32400 (where a 16-bit product would overflow) follow the same
+// formula. A NaN counts as 0; magnitudes beyond 1e15 seconds are held at 1e15.
 std::string FormatHMS(float secs);
 
 }  // namespace corv
