@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     // Only what the launcher's dialog would let through: a FIFO or a device
     // could block or never end.
     if (!corv::IsNormalFile(file)) {
-      std::cerr << "statsdump: " << file << " is not a regular file\n";
+      std::cerr << "statsdump: " << file << ": no regular, visible file there (the launcher would not open it)\n";
       return 2;
     }
   }
