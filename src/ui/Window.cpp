@@ -39,6 +39,8 @@ class ActivationTracker final {
   }
   QWidget* lastActivated() const { return order_.empty() ? nullptr : order_.back().data(); }
   bool isNewActivation(const QWidget* w) const { return latest_ != w; }
+  // An activation that reached w when it was hidden already still moved it away from the others.
+  void noteLateActivation(QWidget* w) { latest_ = w; }
 
  private:
   std::vector<QPointer<QWidget>> order_;
@@ -298,6 +300,7 @@ class Window::Impl final : public QWidget {
     if (e->type() == QEvent::WindowActivate && !isVisible()) {
       // A late activation of a window hidden meanwhile goes back where it came from.
       const bool handled = QWidget::event(e);
+      activation().noteLateActivation(this);
       handBackActivation();
       return handled;
     }
